@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMetaType>
+#include <cstdint>
+#include <vector>
+
+namespace vt {
+
+// Result code of the register-level operations when no valid answer came back (time-out, CRC
+// or framing error, port not open). Any other negative result is an exception answer or a
+// refused request.
+inline constexpr std::int32_t kNoAnswer = -8888;
+
+// Why an operation failed, decided once where the Modbus library answers.
+enum class LinkFailure {
+    None,
+    NoAnswer,    // time-out, CRC or framing error
+    Exception,   // the controller answered with an exception code
+    PortClosed,  // the port is not open (or could not be opened)
+};
+
+// The nine library operations, in the station's numbering (everything from 1).
+enum class LinkOp {
+    Open,
+    Close,
+    ReadHolding,
+    ReadInput,
+    ReadDiscrete16,
+    ReadCoils16,
+    WriteRegister,
+    SetCoil,
+    ResetCoil,
+};
+
+// When a single-register write is sent a second time. The second result is never examined.
+enum class RetryRule {
+    None,
+    OnNoAnswer,    // again only when the first result is kNoAnswer
+    OnAnyFailure,  // again on any negative result
+};
+
+// Operator commands go ahead of queued reads.
+enum class JobPriority { Read, Operator };
+
+// One unit of work for the link thread. Port and slave are taken from the link settings when
+// the job is made, as every call of the station passes them.
+struct LinkJob {
+    LinkOp op = LinkOp::ReadHolding;
+    std::int32_t port = 0;
+    std::int32_t slave = 0;
+    std::int32_t first = 0;  // register, coil or input number (from 1)
+    std::int32_t count = 0;
+    std::int32_t value = 0;   // register value to write
+    std::int32_t baud = 0;    // baud code 0..8 (open only)
+    std::int32_t parity = 0;  // 0 none, 1 odd, 2 even (open only)
+    RetryRule retry = RetryRule::None;
+    JobPriority priority = JobPriority::Read;
+};
+
+// What came back for one job. `values` holds one signed register value per element for block
+// reads, or one element with 16 packed bits for the 16-bit reads; it is empty on failure.
+struct LinkReply {
+    LinkJob job;
+    std::int32_t result = kNoAnswer;
+    LinkFailure failure = LinkFailure::NoAnswer;
+    std::vector<std::int32_t> values;
+    bool ok() const { return failure == LinkFailure::None; }
+};
+
+}  // namespace vt
+
+Q_DECLARE_METATYPE(vt::LinkJob)
+Q_DECLARE_METATYPE(vt::LinkReply)

@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "number_text.h"
+#include "value_conversion.h"
+
+using namespace vt;
+
+TEST(ValueConversion, LinearInputUsesItsDecimals) {
+    InputScaling s;
+    s.Input1Type = 20;
+    s.Input1Decimals = 2;
+    EXPECT_FLOAT_EQ(RawToValue1(s, 875), 8.75f);
+    EXPECT_EQ(RoundHalfEven(ValueToRaw1(s, 8.75f)), 875);
+}
+
+TEST(ValueConversion, TypeFourteenIsAlreadyLinear) {
+    InputScaling s;
+    s.Input1Type = 14;
+    s.Input1Decimals = 0;
+    EXPECT_FLOAT_EQ(RawToValue1(s, 1234), 1234.0f);
+}
+
+TEST(ValueConversion, TemperatureSensorFollowsTheUnitOnly) {
+    InputScaling s;
+    s.Input1Type = 13;
+    s.Input1Decimals = 3;  // ignored for temperature sensors
+    s.TempUnit = 2;
+    EXPECT_FLOAT_EQ(RawToValue1(s, 2931), 293.1f);
+    s.TempUnit = 1;
+    EXPECT_FLOAT_EQ(RawToValue1(s, 2931), 2931.0f);
+    EXPECT_FLOAT_EQ(ValueToRaw1(s, 250.0f), 250.0f);
+    s.TempUnit = 0;
+    EXPECT_FLOAT_EQ(ValueToRaw1(s, 250.0f), 2500.0f);
+}
+
+TEST(ValueConversion, EachInputUsesItsOwnDecimals) {
+    InputScaling s;
+    s.Input2Type = 14;
+    s.Input2Decimals = 3;
+    s.Input1Type = 14;
+    s.Input1Decimals = 1;
+    EXPECT_FLOAT_EQ(RawToValue2(s, 1500), 1.5f);
+    EXPECT_EQ(RoundHalfEven(ValueToRaw2(s, 1.5f)), 1500);
+    EXPECT_FLOAT_EQ(RawToValue1(s, 1500), 150.0f);
+}
+
+TEST(ValueConversion, UnreadSettingsMeanCelsiusWithOneDecimal) {
+    const InputScaling s;
+    EXPECT_FLOAT_EQ(RawToValue1(s, 1234), 123.4f);
+    EXPECT_FLOAT_EQ(RawToValue2(s, -50), -5.0f);
+    EXPECT_FLOAT_EQ(ValueToRaw1(s, 3000.0f), 30000.0f);
+}
