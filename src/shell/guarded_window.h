@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vt {
+
+// A station window that the title-bar close box cannot close: its load arms the guard, and
+// only the window's own return or exit button clears it before leaving.
+class GuardedWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit GuardedWindow(QWidget* parent = nullptr);
+
+    bool KeepOpen() const { return m_keepOpen; }
+    void setKeepOpen(bool keepOpen) { m_keepOpen = keepOpen; }
+
+    // Clears the guard and closes the window for good (its own return or exit button).
+    void leave();
+
+signals:
+    void closeRefused();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool m_keepOpen = false;
+};
+
+}  // namespace vt
