@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "controller_state.h"
+#include "ring_writer.h"
+
+namespace vt {
+
+// The data logger of the hidden window `mscom`: every 100 ms from start() to the end of the
+// process it writes `LiveValue`[0..7] into the one-second ring once per clock second and into
+// the ten-second ring once per ten clock seconds, and tells a loaded trend window about each
+// new record. A failing database never stops it.
+class DataLogger : public QObject {
+    Q_OBJECT
+  public:
+    using Clock = std::function<QDateTime()>;
+
+    // `clock` defaults to the system clock.
+    DataLogger(ControllerState& state, const QString& databasePath, Clock clock = {},
+               QObject* parent = nullptr);
+
+    // Opens the logger's connection and starts the 100 ms timer; it runs until destruction.
+    void start();
+    bool isRunning() const { return m_timer.isActive(); }
+
+    // One tick of the timer at the clock reading `now`.
+    void tick(const QDateTime& now);
+
+    const RingWriter& writer() const { return m_writer; }
+
+  private:
+    void Timer1_Timer();
+    void logInto(Ring ring, std::int32_t intervalSeconds, double& lastDate, double& lastTime,
+                 bool& newSampleFlag, const QDateTime& now);
+
+    ControllerState& m_state;
+    RingWriter m_writer;
+    Clock m_clock;
+    QTimer m_timer;
+};
+
+}  // namespace vt

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "ring_record.h"
+
+// Every statement the station sends to its database, in one place. Numbers are bound to the
+// `?` placeholders in their order. A `between` range always gets its smaller bound first:
+// SQLite finds nothing in a range whose bounds are reversed.
+namespace vt::queries {
+
+// The ring positions: "select * from  sl_void"; the newest id of a ring is in column
+// PositionColumn(ring) (0 for the one-second ring, 2 for the ten-second ring).
+QString ReadPositions();
+int PositionColumn(Ring ring);
+
+// Sets both position fields of one ring: newest id, newest id.
+QString WritePosition(Ring ring);
+// Adds the positions record when the table has lost it: the four fields in order.
+QString AddPositions();
+
+// Writes one record (id, date, time, eight values) over the record with that id, or adds it.
+QString WriteRecord(Ring ring);
+
+// Records with ids from .. to (inclusive), oldest first.
+QString WindowBetween(Ring ring);
+// Records with ids outside from .. to, oldest first (a window that wraps past the last id).
+QString WindowNotBetween(Ring ring);
+
+// The saved link settings: "select * from  Charge_Data" (fields 1, 2, 6, 7), and the update
+// of those four fields (port index, baud code, parity code, address index) of the first record.
+QString ReadLinkSettings();
+QString WriteLinkSettings();
+
+}  // namespace vt::queries
