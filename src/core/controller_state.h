@@ -40,11 +40,12 @@ struct ControllerState {
 
     std::array<std::int32_t, 501> LinkSettings{};
 
-    // Value axis shared by both trend windows.
-    std::int16_t YMin = 0;
-    std::int16_t YMax = 0;
-    std::int16_t YSpan = 0;
-    std::int16_t YOffset = 0;
+    // Value axis shared by both trend windows. 32-bit: the accepted range (maximum up to 36000,
+    // minimum down to -12000, so spans up to 48000) does not fit 16 bits.
+    std::int32_t YMin = 0;
+    std::int32_t YMax = 0;
+    std::int32_t YSpan = 0;
+    std::int32_t YOffset = 0;
 
     // Set by the data logger, consumed by the trend windows.
     bool TrendWindowOpen = false;
