@@ -17,6 +17,7 @@ enum class LinkFailure {
     NoAnswer,    // time-out, CRC or framing error
     Exception,   // the controller answered with an exception code
     PortClosed,  // the port is not open (or could not be opened)
+    Refused,     // not sent: an argument outside the protocol's range (e.g. slave address 0)
 };
 
 // The nine library operations, in the station's numbering (everything from 1).

@@ -1,0 +1,75 @@
+#include "job_runner.h"
+
+#include <array>
+
+#include "modbus_master.h"
+#include "write_retry.h"
+
+namespace vt {
+
+namespace {
+
+LinkReply Finished(const LinkJob& job, std::int32_t result, LinkFailure failure) {
+    LinkReply reply;
+    reply.job = job;
+    reply.result = result;
+    reply.failure = failure;
+    return reply;
+}
+
+LinkReply ReadBlock(ModbusMaster& master, const LinkJob& job) {
+    std::array<std::int32_t, kMaxBlockCount> buffer{};
+    const bool holding = job.op == LinkOp::ReadHolding;
+    const std::int32_t result =
+        holding ? master.Get_4X_DX(job.port, job.slave, job.first, job.count, buffer.data())
+                : master.Get_3X_DX(job.port, job.slave, job.first, job.count, buffer.data());
+    LinkReply reply = Finished(job, result, master.lastFailure());
+    if (reply.ok()) reply.values.assign(buffer.begin(), buffer.begin() + job.count);
+    return reply;
+}
+
+LinkReply ReadWord(ModbusMaster& master, const LinkJob& job) {
+    std::int32_t word = 0;
+    const std::int32_t result = job.op == LinkOp::ReadCoils16
+                                    ? master.Get_0X_B16(job.port, job.slave, job.first, &word)
+                                    : master.Get_1X_B16(job.port, job.slave, job.first, &word);
+    LinkReply reply = Finished(job, result, master.lastFailure());
+    if (reply.ok()) reply.values.push_back(word);
+    return reply;
+}
+
+LinkReply Write(ModbusMaster& master, const LinkJob& job) {
+    const WriteOutcome outcome =
+        WriteWithRetry(master, job.port, job.slave, job.first, job.value, job.retry);
+    return Finished(job, outcome.result, outcome.failure);
+}
+
+}  // namespace
+
+LinkReply RunJob(ModbusMaster& master, const LinkJob& job) {
+    // The result is taken before the failure reason it leaves behind.
+    const auto done = [&](std::int32_t result) {
+        return Finished(job, result, master.lastFailure());
+    };
+    switch (job.op) {
+        case LinkOp::Open:
+            return done(master.OpenPort_Modbus(job.port, job.baud, job.parity));
+        case LinkOp::Close:
+            return done(master.ClosePort_Modbus(job.port));
+        case LinkOp::ReadHolding:
+        case LinkOp::ReadInput:
+            return ReadBlock(master, job);
+        case LinkOp::ReadDiscrete16:
+        case LinkOp::ReadCoils16:
+            return ReadWord(master, job);
+        case LinkOp::WriteRegister:
+            return Write(master, job);
+        case LinkOp::SetCoil:
+            return done(master.Set_0X_Bit1(job.port, job.slave, job.first));
+        case LinkOp::ResetCoil:
+            return done(master.Rst_0X_Bit1(job.port, job.slave, job.first));
+    }
+    return Finished(job, kRefused, LinkFailure::Refused);
+}
+
+}  // namespace vt

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "job_queue.h"
+#include "link_job.h"
+#include "port_directory.h"
+
+namespace vt {
+
+class ModbusMaster;
+
+// The link thread's side of the controller link. Every member but requestStop() runs on the
+// link thread, reached by queued calls; the Modbus master is created, used and freed here.
+// Jobs run one at a time: each enqueue only files the job, and a separately queued step runs
+// the next one, so jobs that arrived meanwhile (an operator's write during a poll) are sorted
+// in before the choice is made.
+class LinkWorker : public QObject {
+    Q_OBJECT
+  public:
+    explicit LinkWorker(PortDirectory ports);
+    ~LinkWorker() override;
+
+    void enqueue(const vt::QueuedJob& entry);
+
+    // From any thread: let the job in flight finish and drop the rest.
+    void requestStop() { m_stopping.store(true); }
+
+    // Drops every waiting job, closes every port, frees the master and ends the thread's loop.
+    void shutdown();
+
+  signals:
+    void jobDone(std::uint64_t ticket, const vt::LinkReply& reply);
+
+  private:
+    void scheduleNext();
+    void runNext();
+
+    PortDirectory m_ports;
+    std::unique_ptr<ModbusMaster> m_master;
+    JobQueue m_queue;
+    bool m_scheduled = false;
+    std::atomic<bool> m_stopping{false};
+};
+
+}  // namespace vt

@@ -1,0 +1,216 @@
+#include "modbus_master.h"
+
+#include <modbus.h>
+#include <sys/select.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <utility>
+
+#include "link_logging.h"
+#include "wire_timing.h"
+
+namespace vt {
+
+namespace {
+
+constexpr int kRequestBytes = 8;     // every request of the station: address .. CRC
+constexpr int kAnswerOverhead = 5;   // address, function, byte count, CRC
+constexpr int kEchoAnswerBytes = 8;  // single register or coil write
+constexpr int kExceptionBytes = 5;
+constexpr std::int32_t kLastNumber = 65536;
+constexpr int kMaxDrainRounds = 8;
+
+bool ValidSlave(std::int32_t slave) { return slave >= 1 && slave <= 247; }
+
+bool ValidRange(std::int32_t first, std::int32_t count) {
+    return first >= 1 && count >= 1 && first <= kLastNumber - count + 1;
+}
+
+char ParityLetter(std::int32_t parityCode) {
+    static constexpr std::array<char, 3> kLetters = {'N', 'O', 'E'};
+    return kLetters[static_cast<std::size_t>(parityCode)];
+}
+
+timeval ToTimeval(std::chrono::microseconds span) {
+    const auto micros = span.count();
+    return timeval{static_cast<time_t>(micros / 1'000'000),
+                   static_cast<suseconds_t>(micros % 1'000'000)};
+}
+
+// Discards whatever the line delivers until it has been silent for `quiet`, so that a late or
+// broken answer cannot be taken for the answer to the next request.
+void DrainLine(modbus_t* context, std::chrono::microseconds quiet) {
+    const int fd = modbus_get_socket(context);
+    for (int round = 0; round < kMaxDrainRounds && fd >= 0; ++round) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(fd, &readable);
+        timeval wait = ToTimeval(quiet);
+        if (select(fd + 1, &readable, nullptr, nullptr, &wait) <= 0) return;
+        modbus_flush(context);
+    }
+}
+
+}  // namespace
+
+ModbusMaster::ModbusMaster(PortDirectory ports) : m_ports(std::move(ports)) {}
+
+ModbusMaster::~ModbusMaster() {
+    while (!m_open.empty()) ClosePort_Modbus(m_open.begin()->first);
+}
+
+std::int32_t ModbusMaster::OpenPort_Modbus(std::int32_t port, std::int32_t baudCode,
+                                           std::int32_t parityCode) {
+    ClosePort_Modbus(port);
+    const int baud = BaudRate(baudCode);
+    if (baud == 0 || parityCode < 0 || parityCode > 2)
+        return finish(LinkFailure::Refused, kRefused);
+    const QString device = m_ports.devicePath(port);
+    if (device.isEmpty()) return finish(LinkFailure::PortClosed, kNoAnswer);
+
+    modbus_t* context =
+        modbus_new_rtu(device.toLocal8Bit().constData(), baud, ParityLetter(parityCode), 8, 1);
+    if (context == nullptr) return finish(LinkFailure::PortClosed, kNoAnswer);
+    // No separate byte time-out: the response budget covers the complete answer.
+    modbus_set_byte_timeout(context, 0, 0);
+    modbus_set_debug(context, lcLinkFrames().isDebugEnabled() ? TRUE : FALSE);
+    if (modbus_connect(context) == -1) {
+        qCWarning(lcLink) << "cannot open port" << port << device << modbus_strerror(errno);
+        modbus_free(context);
+        return finish(LinkFailure::PortClosed, kNoAnswer);
+    }
+    m_open[port] = OpenPort{context, baudCode, parityCode};
+    qCDebug(lcLink) << "opened port" << port << device << baud << ParityLetter(parityCode);
+    return finish(LinkFailure::None, 0);
+}
+
+std::int32_t ModbusMaster::ClosePort_Modbus(std::int32_t port) {
+    const auto it = m_open.find(port);
+    if (it != m_open.end()) {
+        modbus_close(it->second.context);
+        modbus_free(it->second.context);
+        m_open.erase(it);
+    }
+    return finish(LinkFailure::None, 0);
+}
+
+std::int32_t ModbusMaster::Get_4X_DX(std::int32_t port, std::int32_t slave, std::int32_t first,
+                                     std::int32_t count, std::int32_t* dest) {
+    return readRegisters(true, port, slave, first, count, dest);
+}
+
+std::int32_t ModbusMaster::Get_3X_DX(std::int32_t port, std::int32_t slave, std::int32_t first,
+                                     std::int32_t count, std::int32_t* dest) {
+    return readRegisters(false, port, slave, first, count, dest);
+}
+
+std::int32_t ModbusMaster::Get_1X_B16(std::int32_t port, std::int32_t slave, std::int32_t first,
+                                      std::int32_t* dest) {
+    return readBits(false, port, slave, first, dest);
+}
+
+std::int32_t ModbusMaster::Get_0X_B16(std::int32_t port, std::int32_t slave, std::int32_t first,
+                                      std::int32_t* dest) {
+    return readBits(true, port, slave, first, dest);
+}
+
+std::int32_t ModbusMaster::Set_4X_D1(std::int32_t port, std::int32_t slave, std::int32_t reg,
+                                     std::int32_t value) {
+    if (!ValidRange(reg, 1) || value < -32768 || value > 65535) {
+        return finish(LinkFailure::Refused, kRefused);
+    }
+    const auto word = static_cast<std::uint16_t>(value);
+    return exchange(port, slave, kEchoAnswerBytes, [&](modbus_t* context) {
+        return modbus_write_register(context, reg - 1, word);
+    });
+}
+
+std::int32_t ModbusMaster::Set_0X_Bit1(std::int32_t port, std::int32_t slave, std::int32_t coil) {
+    return writeCoil(port, slave, coil, true);
+}
+
+std::int32_t ModbusMaster::Rst_0X_Bit1(std::int32_t port, std::int32_t slave, std::int32_t coil) {
+    return writeCoil(port, slave, coil, false);
+}
+
+std::int32_t ModbusMaster::readRegisters(bool holding, std::int32_t port, std::int32_t slave,
+                                         std::int32_t first, std::int32_t count,
+                                         std::int32_t* dest) {
+    if (dest == nullptr || count > kMaxBlockCount || !ValidRange(first, count)) {
+        return finish(LinkFailure::Refused, kRefused);
+    }
+    std::array<std::uint16_t, kMaxBlockCount> words{};
+    const std::int32_t result =
+        exchange(port, slave, kAnswerOverhead + 2 * count, [&](modbus_t* context) {
+            return holding ? modbus_read_registers(context, first - 1, count, words.data())
+                           : modbus_read_input_registers(context, first - 1, count, words.data());
+        });
+    if (result < 0) return result;
+    for (std::int32_t i = 0; i < count; ++i) dest[i] = static_cast<std::int16_t>(words[i]);
+    return result;
+}
+
+std::int32_t ModbusMaster::readBits(bool coils, std::int32_t port, std::int32_t slave,
+                                    std::int32_t first, std::int32_t* dest) {
+    constexpr int kBits = 16;
+    if (dest == nullptr || !ValidRange(first, kBits)) return finish(LinkFailure::Refused, kRefused);
+    std::array<std::uint8_t, kBits> bits{};
+    const std::int32_t result = exchange(port, slave, kAnswerOverhead + 2, [&](modbus_t* context) {
+        return coils ? modbus_read_bits(context, first - 1, kBits, bits.data())
+                     : modbus_read_input_bits(context, first - 1, kBits, bits.data());
+    });
+    if (result < 0) return result;
+    std::int32_t word = 0;
+    for (int k = 0; k < kBits; ++k) word |= (bits[k] != 0 ? 1 : 0) << k;
+    *dest = word;
+    return result;
+}
+
+std::int32_t ModbusMaster::writeCoil(std::int32_t port, std::int32_t slave, std::int32_t coil,
+                                     bool on) {
+    if (!ValidRange(coil, 1)) return finish(LinkFailure::Refused, kRefused);
+    return exchange(port, slave, kEchoAnswerBytes, [&](modbus_t* context) {
+        return modbus_write_bit(context, coil - 1, on ? TRUE : FALSE);
+    });
+}
+
+// One request and its answer on an open port: the response budget is sized for this exchange,
+// stale input is dropped first, and a failure is sorted into its reason.
+template <typename Call>
+std::int32_t ModbusMaster::exchange(std::int32_t port, std::int32_t slave, int answerBytes,
+                                    Call call) {
+    const auto it = m_open.find(port);
+    if (it == m_open.end()) return finish(LinkFailure::PortClosed, kNoAnswer);
+    if (!ValidSlave(slave)) return finish(LinkFailure::Refused, kRefused);
+    modbus_t* context = it->second.context;
+    const auto budget = ResponseBudget(kRequestBytes, std::max(answerBytes, kExceptionBytes),
+                                       it->second.baudCode, it->second.parityCode);
+    const timeval wait = ToTimeval(budget);
+    modbus_set_slave(context, slave);
+    modbus_set_response_timeout(context, static_cast<std::uint32_t>(wait.tv_sec),
+                                static_cast<std::uint32_t>(wait.tv_usec));
+    modbus_flush(context);
+    const int rc = call(context);
+    if (rc >= 0) return finish(LinkFailure::None, rc);
+    return libraryFailure(errno, context, budget);
+}
+
+std::int32_t ModbusMaster::libraryFailure(int error, modbus_t* context,
+                                          std::chrono::microseconds quiet) {
+    qCDebug(lcLink) << "request failed:" << modbus_strerror(error);
+    if (error > MODBUS_ENOBASE && error < MODBUS_ENOBASE + MODBUS_EXCEPTION_MAX) {
+        return finish(LinkFailure::Exception, -(error - MODBUS_ENOBASE));
+    }
+    if (error == EMBBADEXC) return finish(LinkFailure::Exception, kOtherException);
+    DrainLine(context, quiet);
+    return finish(LinkFailure::NoAnswer, kNoAnswer);
+}
+
+std::int32_t ModbusMaster::finish(LinkFailure reason, std::int32_t result) {
+    m_lastFailure = reason;
+    return result;
+}
+
+}  // namespace vt

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+
+#include "controller_state.h"
+#include "link_job.h"
+
+namespace vt {
+
+class ControllerLink;
+struct PollBlock;
+
+// The 500 ms polling cycle on the user-interface thread: each tick queues the register blocks
+// of one controller read on the link and stores each reply into the controller state as one
+// unit when it arrives. A tick is skipped while any block of the previous one is still queued
+// or in flight. A block that fails leaves its tables exactly as they were.
+class PollingCycle : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kIntervalMs = 500;
+    // The configuration block is read on every 11th tick.
+    static constexpr std::int16_t kConfigRefreshPeriod = 11;
+
+    PollingCycle(ControllerLink& link, ControllerState& state, QObject* parent = nullptr);
+
+    // The first tick comes one interval after start(). Restarts the failed-block count.
+    void start();
+    void stop();
+    bool isRunning() const { return m_timer.isActive(); }
+
+    // Tick interval; 500 ms unless changed (tests and benchmarks run faster).
+    void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+
+    // Blocks that failed since start().
+    int failedBlocks() const { return m_failedSinceStart; }
+
+    // Ticks since the configuration block was last queued, 0..10; at 0 the next tick reads
+    // it. Kept across stop and start.
+    std::int16_t ConfigRefreshCount() const { return m_ConfigRefreshCount; }
+
+  signals:
+    // A tick's last block has come back; `failedBlocks` of its blocks failed.
+    void tickFinished(int failedBlocks);
+
+  private:
+    void tick();
+    void queue(const PollBlock& block);
+    void blockDone(const PollBlock& block, const LinkReply& reply);
+
+    ControllerLink& m_link;
+    ControllerState& m_state;
+    QTimer m_timer;
+    std::int16_t m_ConfigRefreshCount = 0;
+    int m_outstanding = 0;
+    int m_tickFailures = 0;
+    int m_failedSinceStart = 0;
+};
+
+}  // namespace vt
