@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "simulator_options.h"
+
+namespace vt::sim {
+
+struct CommandLine {
+    SimulatorOptions options;
+    std::vector<std::string> links;
+    bool help = false;
+    std::string error;  // empty when the arguments were understood
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+std::string UsageText();
+
+}  // namespace vt::sim

@@ -1,0 +1,128 @@
+#include "controller_model.h"
+
+#include "controller.h"
+
+namespace vt::sim {
+
+ControllerModel::ControllerModel(const SimulatorOptions& options)
+    : m_controller(std::make_unique<Controller>(options)) {}
+
+ControllerModel::~ControllerModel() = default;
+
+std::int16_t ControllerModel::holding(int reg) const {
+    std::lock_guard lock(m_mutex);
+    return m_controller->registers().holding(reg);
+}
+
+bool ControllerModel::setHolding(int reg, std::int16_t value) {
+    std::lock_guard lock(m_mutex);
+    const bool accepted = writeHoldingLocked(reg, value);
+    publishLocked();
+    return accepted;
+}
+
+std::int16_t ControllerModel::input(int reg) const {
+    std::lock_guard lock(m_mutex);
+    return m_controller->registers().input(reg);
+}
+
+void ControllerModel::setInput(int reg, std::int16_t value) {
+    std::lock_guard lock(m_mutex);
+    m_forcedInputs[reg] = value;
+    publishLocked();
+}
+
+bool ControllerModel::coil(int n) const {
+    std::lock_guard lock(m_mutex);
+    return m_controller->registers().coil(n);
+}
+
+void ControllerModel::setCoil(int n, bool on) {
+    std::lock_guard lock(m_mutex);
+    m_controller->writeCoil(n, on);
+    publishLocked();
+}
+
+bool ControllerModel::discreteInput(int n) const {
+    std::lock_guard lock(m_mutex);
+    return m_controller->registers().discrete(n);
+}
+
+void ControllerModel::setDiscreteInput(int n, bool on) {
+    std::lock_guard lock(m_mutex);
+    m_forcedDiscretes[n] = on;
+    publishLocked();
+}
+
+void ControllerModel::releaseForcedInputs() {
+    std::lock_guard lock(m_mutex);
+    m_forcedInputs.clear();
+    m_forcedDiscretes.clear();
+    publishLocked();
+}
+
+void ControllerModel::step(double seconds) {
+    std::lock_guard lock(m_mutex);
+    m_controller->advance(seconds);
+    publishLocked();
+}
+
+double ControllerModel::simulatedSeconds() const {
+    std::lock_guard lock(m_mutex);
+    return m_controller->elapsed();
+}
+
+std::vector<std::int16_t> ControllerModel::holdingBlock(int first, int count) const {
+    std::lock_guard lock(m_mutex);
+    std::vector<std::int16_t> values;
+    for (int r = first; r < first + count; ++r)
+        values.push_back(m_controller->registers().holding(r));
+    return values;
+}
+
+std::vector<std::int16_t> ControllerModel::inputBlock(int first, int count) const {
+    std::lock_guard lock(m_mutex);
+    std::vector<std::int16_t> values;
+    for (int r = first; r < first + count; ++r)
+        values.push_back(m_controller->registers().input(r));
+    return values;
+}
+
+std::vector<bool> ControllerModel::coilBlock(int first, int count) const {
+    std::lock_guard lock(m_mutex);
+    std::vector<bool> bits;
+    for (int n = first; n < first + count; ++n) bits.push_back(m_controller->registers().coil(n));
+    return bits;
+}
+
+std::vector<bool> ControllerModel::discreteBlock(int first, int count) const {
+    std::lock_guard lock(m_mutex);
+    std::vector<bool> bits;
+    for (int n = first; n < first + count; ++n) {
+        bits.push_back(m_controller->registers().discrete(n));
+    }
+    return bits;
+}
+
+bool ControllerModel::writeHoldingBlock(int first, const std::vector<std::int16_t>& values) {
+    std::lock_guard lock(m_mutex);
+    bool accepted = true;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        accepted = writeHoldingLocked(first + static_cast<int>(i), values[i]) && accepted;
+    }
+    publishLocked();
+    return accepted;
+}
+
+bool ControllerModel::writeHoldingLocked(int reg, std::int16_t value) {
+    return m_controller->writeHolding(reg, value);
+}
+
+void ControllerModel::publishLocked() {
+    m_controller->publish();
+    RegisterFile& regs = m_controller->registers();
+    for (const auto& [r, v] : m_forcedInputs) regs.storeInput(r, v);
+    for (const auto& [n, on] : m_forcedDiscretes) regs.storeDiscrete(n, on);
+}
+
+}  // namespace vt::sim

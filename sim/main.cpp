@@ -1,0 +1,41 @@
+#include <signal.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "command_line.h"
+#include "simulator_server.h"
+
+// Serves until SIGINT or SIGTERM; the path of the terminal is the one line on stdout.
+int main(int argc, char** argv) {
+    using namespace vt::sim;
+    const CommandLine cmd = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (cmd.help) {
+        std::cout << UsageText();
+        return 0;
+    }
+    if (!cmd.error.empty()) {
+        std::cerr << "vt5800-sim: " << cmd.error << "\n" << UsageText();
+        return 2;
+    }
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);  // before any thread starts
+
+    SimulatorServer server(cmd.options);
+    if (!server.start()) {
+        std::cerr << "vt5800-sim: cannot open a pseudo-terminal\n";
+        return 1;
+    }
+    for (const std::string& link : cmd.links) {
+        if (!server.addLink(link)) std::cerr << "vt5800-sim: cannot create link " << link << "\n";
+    }
+    std::cout << server.devicePath() << std::endl;
+
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    server.stop();
+    return 0;
+}
