@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Runs a command on a private X display with its own session bus and accessibility bus,
+# so Qt windows publish their widgets over AT-SPI and a test can drive them.
+#
+#   run_under_xvfb.sh [--size WIDTHxHEIGHT] [--] command [args...]
+#
+# Sets up, all private to this run and torn down on every exit path:
+#   Xvfb (display number picked by the server itself: -displayfd, safe in parallel),
+#   an X authority cookie, a session D-Bus daemon, the AT-SPI bus launcher,
+#   XDG_RUNTIME_DIR / XDG_DATA_HOME / XDG_CONFIG_HOME / XDG_CACHE_HOME in a temporary folder,
+#   QT_QPA_PLATFORM=xcb, QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, QT_ACCESSIBILITY=1.
+# Exits with the command's status; 77 (skipped) when a needed program is missing.
+# Needs: xvfb, xauth, dbus-daemon (dbus), at-spi2-core.
+set -euo pipefail
+
+size=1920x1080
+if [[ ${1-} == --size ]]; then
+    size=$2
+    shift 2
+fi
+[[ ${1-} == -- ]] && shift
+if [[ $# -eq 0 || ! $size =~ ^[0-9]+x[0-9]+$ ]]; then
+    echo "usage: $0 [--size WIDTHxHEIGHT] [--] command [args...]" >&2
+    exit 2
+fi
+
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in Xvfb xauth mcookie dbus-daemon dbus-send setsid "$launcher"; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "run_under_xvfb: $tool is missing (scripts/install-deps.sh installs it)" >&2
+        exit 77
+    fi
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vt-e2e.XXXXXX")
+groups=()  # process groups started here, each led by a setsid'd child
+
+stop_groups() {
+    local i g
+    for ((i = ${#groups[@]} - 1; i >= 0; i--)); do
+        kill -TERM -- "-${groups[i]}" 2>/dev/null || true
+    done
+    for g in "${groups[@]}"; do
+        for _ in $(seq 100); do
+            kill -0 -- "-$g" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL -- "-$g" 2>/dev/null || true
+    done
+    groups=()
+}
+
+cleanup() {
+    local status=$?
+    trap - EXIT INT TERM HUP
+    stop_groups
+    if [[ $status -ne 0 && $status -ne 77 ]]; then
+        for log in "$work"/*.log; do
+            [[ -s $log ]] && { echo "--- ${log##*/}"; tail -n 20 "$log"; } >&2
+        done
+    fi
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
+# Starts "$@" in a new process group (setsid without fork: a background child of a
+# non-interactive shell is never a group leader) and records the group.
+spawn() {
+    local log=$1
+    shift
+    setsid "$@" >>"$work/$log" 2>&1 &
+    groups+=("$!")
+}
+
+# Polls "$@" every 50 ms for up to 10 s.
+wait_until() {
+    local what=$1
+    shift
+    for _ in $(seq 200); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    echo "run_under_xvfb: timed out waiting for $what" >&2
+    return 1
+}
+
+file_filled() { [[ -s $1 ]]; }
+bus_name_owned() {
+    dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q true
+}
+
+mkdir -m 700 "$work/runtime" "$work/data" "$work/config" "$work/cache"
+export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data
+export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
+unset SESSION_MANAGER WAYLAND_DISPLAY
+
+# X server: the cookie is loaded from the server's file whatever its display number.
+cookie=$(mcookie)
+touch "$work/server.auth" "$work/client.auth"
+xauth -q -f "$work/server.auth" add :0 . "$cookie"
+spawn xvfb.log Xvfb -displayfd 3 -auth "$work/server.auth" -nolisten tcp -noreset \
+    -screen 0 "${size}x24" 3>"$work/display"
+wait_until "the X server" file_filled "$work/display"
+export DISPLAY=:$(head -n 1 "$work/display")
+export XAUTHORITY=$work/client.auth
+xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie"
+
+# Session bus, then the accessibility bus it hands out to applications.
+spawn dbus.log dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus"
+wait_until "the session bus" file_filled "$work/bus"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+spawn atspi.log "$launcher" --launch-immediately
+wait_until "the accessibility bus" bus_name_owned org.a11y.Bus
+
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+
+# The command gets its own group too, so whatever it leaves running is stopped with it.
+exec 4<&0
+setsid "$@" <&4 4<&- &
+groups+=("$!")
+exec 4<&-
+set +e
+wait "$!"
+status=$?
+set -e
+exit "$status"
