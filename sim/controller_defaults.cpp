@@ -48,14 +48,14 @@ void LoadConfiguration(RegisterFile& regs, const SimulatorOptions& o) {
 }
 
 void LoadPid(RegisterFile& regs) {
-    // Band 20.0, integral 120 s, derivative 10.0 s, hysteresis 0.5, cycle 2.0 s, for both outputs.
-    Store(regs, {{4353, 200},
-                 {4354, 120},
+    // Band 30.0, integral 180 s, derivative 10.0 s, hysteresis 0.5, cycle 2.0 s, for both outputs.
+    Store(regs, {{4353, 300},
+                 {4354, 180},
                  {4355, 100},
                  {4356, 5},
                  {4357, 20},
-                 {4358, 200},
-                 {4359, 120},
+                 {4358, 300},
+                 {4359, 180},
                  {4360, 100},
                  {4361, 5},
                  {4362, 20},

@@ -1,6 +1,7 @@
 #include "controller_model.h"
 
 #include "controller.h"
+#include "write_rules.h"
 
 namespace vt::sim {
 
@@ -16,9 +17,7 @@ std::int16_t ControllerModel::holding(int reg) const {
 
 bool ControllerModel::setHolding(int reg, std::int16_t value) {
     std::lock_guard lock(m_mutex);
-    const bool accepted = writeHoldingLocked(reg, value);
-    publishLocked();
-    return accepted;
+    return m_controller->writeHolding(reg, value);
 }
 
 std::int16_t ControllerModel::input(int reg) const {
@@ -28,8 +27,7 @@ std::int16_t ControllerModel::input(int reg) const {
 
 void ControllerModel::setInput(int reg, std::int16_t value) {
     std::lock_guard lock(m_mutex);
-    m_forcedInputs[reg] = value;
-    publishLocked();
+    m_controller->forceInput(reg, value);
 }
 
 bool ControllerModel::coil(int n) const {
@@ -40,7 +38,6 @@ bool ControllerModel::coil(int n) const {
 void ControllerModel::setCoil(int n, bool on) {
     std::lock_guard lock(m_mutex);
     m_controller->writeCoil(n, on);
-    publishLocked();
 }
 
 bool ControllerModel::discreteInput(int n) const {
@@ -50,21 +47,22 @@ bool ControllerModel::discreteInput(int n) const {
 
 void ControllerModel::setDiscreteInput(int n, bool on) {
     std::lock_guard lock(m_mutex);
-    m_forcedDiscretes[n] = on;
-    publishLocked();
+    m_controller->forceDiscrete(n, on);
 }
 
 void ControllerModel::releaseForcedInputs() {
     std::lock_guard lock(m_mutex);
-    m_forcedInputs.clear();
-    m_forcedDiscretes.clear();
-    publishLocked();
+    m_controller->releaseForced();
 }
 
 void ControllerModel::step(double seconds) {
     std::lock_guard lock(m_mutex);
     m_controller->advance(seconds);
-    publishLocked();
+}
+
+double ControllerModel::processTemperature() const {
+    std::lock_guard lock(m_mutex);
+    return m_controller->temperature();
 }
 
 double ControllerModel::simulatedSeconds() const {
@@ -106,23 +104,13 @@ std::vector<bool> ControllerModel::discreteBlock(int first, int count) const {
 
 bool ControllerModel::writeHoldingBlock(int first, const std::vector<std::int16_t>& values) {
     std::lock_guard lock(m_mutex);
-    bool accepted = true;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        accepted = writeHoldingLocked(first + static_cast<int>(i), values[i]) && accepted;
+    for (std::size_t i = 0; i < values.size(); ++i) {  // all or nothing
+        if (!WriteAccepted(first + static_cast<int>(i), values[i])) return false;
     }
-    publishLocked();
-    return accepted;
-}
-
-bool ControllerModel::writeHoldingLocked(int reg, std::int16_t value) {
-    return m_controller->writeHolding(reg, value);
-}
-
-void ControllerModel::publishLocked() {
-    m_controller->publish();
-    RegisterFile& regs = m_controller->registers();
-    for (const auto& [r, v] : m_forcedInputs) regs.storeInput(r, v);
-    for (const auto& [n, on] : m_forcedDiscretes) regs.storeDiscrete(n, on);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        m_controller->writeHolding(first + static_cast<int>(i), values[i]);
+    }
+    return true;
 }
 
 }  // namespace vt::sim

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -34,6 +33,7 @@ class ControllerModel {
     // Advances process, program, alarms and auto-tune by simulated seconds.
     void step(double seconds);
     double simulatedSeconds() const;
+    double processTemperature() const;  // degC at the first sensor
 
     // Consistent blocks for the protocol side.
     std::vector<std::int16_t> holdingBlock(int first, int count) const;
@@ -43,13 +43,8 @@ class ControllerModel {
     bool writeHoldingBlock(int first, const std::vector<std::int16_t>& values);
 
   private:
-    void publishLocked();
-    bool writeHoldingLocked(int reg, std::int16_t value);
-
     mutable std::mutex m_mutex;
     std::unique_ptr<Controller> m_controller;
-    std::map<int, std::int16_t> m_forcedInputs;
-    std::map<int, bool> m_forcedDiscretes;
 };
 
 }  // namespace vt::sim
