@@ -6,11 +6,14 @@ namespace vt::queries {
 
 namespace {
 
-QString WindowQuery(Ring ring, const char* condition) {
-    const QString head = ring == Ring::Second
-                             ? QStringLiteral("select * from  pv_data where w_id")
-                             : QStringLiteral("select * from  lpv_wdjl where lw_id");
-    return head + QLatin1String(condition) + QStringLiteral(" ? and ? order by w_date,w_time");
+struct RingNames {
+    QLatin1String table;
+    QLatin1String key;
+};
+
+RingNames NamesOf(Ring ring) {
+    return ring == Ring::Second ? RingNames{QLatin1String("pv_data"), QLatin1String("w_id")}
+                                : RingNames{QLatin1String("Lpv_wdjl"), QLatin1String("lw_id")};
 }
 
 }  // namespace
@@ -28,16 +31,25 @@ QString WritePosition(Ring ring) {
 
 QString AddPositions() { return QStringLiteral("insert into sl_void values (?, ?, ?, ?)"); }
 
+// With the id as the table's key, this updates the record in place or adds it.
 QString WriteRecord(Ring ring) {
-    const QString table =
-        ring == Ring::Second ? QStringLiteral("pv_data") : QStringLiteral("Lpv_wdjl");
     return QStringLiteral("insert or replace into %1 values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-        .arg(table);
+        .arg(NamesOf(ring).table);
 }
 
-QString WindowBetween(Ring ring) { return WindowQuery(ring, "  between"); }
+QString WindowBetween(Ring ring) {
+    const RingNames names = NamesOf(ring);
+    return QStringLiteral("select * from  %1 where %2  between ? and ? order by w_date,w_time")
+        .arg(names.table, names.key);
+}
 
-QString WindowNotBetween(Ring ring) { return WindowQuery(ring, " not between"); }
+// "not between", written as two ranges so that SQLite searches the key twice instead of
+// scanning the whole ring.
+QString WindowNotBetween(Ring ring) {
+    const RingNames names = NamesOf(ring);
+    return QStringLiteral("select * from  %1 where (%2 < ? or %2 > ?) order by w_date,w_time")
+        .arg(names.table, names.key);
+}
 
 QString ReadLinkSettings() { return QStringLiteral("select * from  Charge_Data"); }
 
