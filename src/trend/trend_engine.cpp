@@ -1,0 +1,238 @@
+#include "trend_engine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "number_text.h"
+#include "trend_picture_builder.h"
+
+namespace vt {
+
+namespace {
+
+struct ZoomRow {
+    float sampleStep;
+    std::int16_t firstIndex;
+};
+
+// SampleStep x ZoomLevel is always 150 and row 241 always falls at x = 9000.
+constexpr std::array<ZoomRow, kMaxZoomLevel> kZoomTable{
+    {{150.0f, 180}, {75.0f, 120}, {50.0f, 60}, {37.5f, 0}}};
+
+// End id of the page `distance` records back from the newest record, across the ring's wrap.
+std::int32_t PageEnd(std::int32_t newest, std::int32_t distance) {
+    return newest > distance ? newest - distance : kRingCapacity - (distance - newest);
+}
+
+// A page whose end would lie at or below record 321 holds the ring's first records already;
+// across the wrap, paging back a whole ring is the same limit.
+bool BeyondOldest(std::int32_t newest, std::int32_t distance) {
+    if (newest > distance) return newest - distance <= kPagedLoadCount;
+    return distance >= kRingCapacity - kPagedLoadCount;
+}
+
+}  // namespace
+
+TrendEngine::TrendEngine(TrendSettings settings, ControllerState& shared)
+    : m_settings(std::move(settings)), m_shared(shared) {}
+
+void TrendEngine::initialise() {
+    m_state.ZoomLevel = 1;
+    m_state.PageBack = 0;
+    m_state.OldestReached = false;
+    m_state.RulerOn = false;
+    m_state.GapMark = {};
+    m_rulerLine = {};
+    m_rulerValue = 0;
+    m_sliderStep = kInitialSliderStep;
+    ApplyZoom();
+    liveLoad();
+}
+
+void TrendEngine::ClearBuffer() {
+    m_state.TrendValue = {};
+    m_state.TrendDate = {};
+    m_state.TrendTime = {};
+}
+
+void TrendEngine::LoadWindow() {
+    ClearBuffer();
+    m_state.GapMark = {};
+    const std::int32_t end = m_state.LoadEndId;
+    const std::int32_t count = m_state.LoadCount;
+    m_state.LoadStartId = end >= count ? end - count : kRingCapacity - (count - end);
+    if (m_source) fillRows(m_source->readWindow(end, count));
+    markGaps();
+    ++m_windowLoads;
+}
+
+void TrendEngine::fillRows(const std::vector<RingRecord>& records) {
+    const std::size_t rows = std::min<std::size_t>(
+        records.size(), static_cast<std::size_t>(std::clamp(m_state.LoadCount, 0, kLastRow)));
+    for (std::size_t i = 0; i < rows; ++i) {
+        const RingRecord& record = records[i];
+        const std::size_t row = i + 1;
+        m_state.TrendDate[row] = record.date;
+        m_state.TrendTime[row] = record.time;
+        std::copy_n(record.values.begin(), kLoggedColumns, m_state.TrendValue[row].begin());
+    }
+}
+
+// Row 0 holds time 0, so row 1 is marked unless it lies within five minutes after midnight;
+// rows the load did not fill count as time 0 as well.
+void TrendEngine::markGaps() {
+    const int last = std::clamp(m_state.LoadCount, 0, kLastRow - 1);
+    for (int i = 1; i <= last; ++i) {
+        if (std::fabs(m_state.TrendTime[i] - m_state.TrendTime[i - 1]) > kGapThreshold)
+            m_state.GapMark[i] = static_cast<std::int16_t>(i);
+    }
+}
+
+void TrendEngine::ApplyZoom() {
+    if (m_state.ZoomLevel < 1 || m_state.ZoomLevel > kMaxZoomLevel) return;
+    const ZoomRow& row = kZoomTable[m_state.ZoomLevel - 1];
+    m_state.SampleStep = row.sampleStep;
+    m_state.FirstIndex = row.firstIndex;
+}
+
+void TrendEngine::liveLoad() {
+    if (m_source) m_state.NewestId = std::clamp(m_source->newestId(), 0, kRingCapacity);
+    m_state.LoadCount = kLiveLoadCount;
+    m_state.LoadEndId = m_state.PageEndId = m_state.NewestId;
+    m_state.MarkIndex = m_state.WriteIndex = kLiveRow;
+    m_pageHold = false;
+    LoadWindow();
+}
+
+bool TrendEngine::appendLiveSample(const std::array<float, kPenCount>& values, double date,
+                                   double time) {
+    if (displayPaused()) return false;
+    ++m_state.MarkIndex;
+    ++m_state.WriteIndex;
+    if (reloadIfFull()) return true;
+    const int row = m_state.WriteIndex;
+    if (row < 1 || row > kLastRow) return true;
+    std::copy(values.begin(), values.end(), m_state.TrendValue[row].begin());
+    m_state.TrendDate[row] = date;
+    m_state.TrendTime[row] = time;
+    return true;
+}
+
+// The live window is full once MarkIndex reaches the row just past the right edge. Reached or
+// passed: lowering the zoom level can leave MarkIndex beyond the new limit.
+bool TrendEngine::reloadIfFull() {
+    if (m_state.MarkIndex < kLiveRowsPerZoom * m_state.ZoomLevel + kLiveRow) return false;
+    liveLoad();
+    return true;
+}
+
+bool TrendEngine::changeZoom(int delta) {
+    const int level = m_state.ZoomLevel + delta;
+    if (level < 1 || level > kMaxZoomLevel) return false;
+    m_state.ZoomLevel = static_cast<std::int16_t>(level);
+    ApplyZoom();
+    m_sliderStep = RoundHalfEven(m_state.SampleStep);
+    if (!displayPaused()) reloadIfFull();
+    return true;
+}
+
+bool TrendEngine::pageOlder() {
+    if (m_state.OldestReached) return false;
+    ++m_state.PageBack;
+    m_pageHold = true;
+    const std::int32_t distance = kPageSamples * m_state.PageBack;
+    if (m_state.NewestId > distance) m_state.PageEndId = m_state.NewestId - distance;
+    if (BeyondOldest(m_state.NewestId, distance)) {
+        m_state.OldestReached = true;
+        return false;
+    }
+    loadPage(distance);
+    return true;
+}
+
+bool TrendEngine::pageNewer() {
+    if (m_state.PageBack <= 0) return false;
+    --m_state.PageBack;
+    m_state.OldestReached = false;
+    if (m_state.PageBack == 0) {
+        liveLoad();
+        return true;
+    }
+    const std::int32_t distance = kPageSamples * m_state.PageBack;
+    if (m_state.NewestId > distance) m_state.PageEndId = m_state.NewestId - distance;
+    m_pageHold = true;
+    loadPage(distance);
+    return true;
+}
+
+void TrendEngine::loadPage(std::int32_t distance) {
+    m_state.LoadEndId = PageEnd(m_state.NewestId, distance);
+    m_state.LoadCount = kPagedLoadCount;
+    m_state.MarkIndex = m_state.WriteIndex = kPagedLoadCount;
+    LoadWindow();
+}
+
+void TrendEngine::enterRuler() {
+    if (m_state.RulerOn) return;
+    m_state.RulerOn = true;
+    m_rulerValue = 0;
+    m_rulerLine = {true, 1, 0, 330, kRulerEnterRgb, 2};
+}
+
+void TrendEngine::leaveRuler() {
+    if (!m_state.RulerOn) return;
+    m_state.RulerOn = false;
+    m_rulerValue = 0;
+    m_rulerLine = {true, 0, 0, 330, kRulerLeaveRgb, 2};
+    liveLoad();
+}
+
+bool TrendEngine::moveRuler(int value) {
+    if (!m_state.RulerOn) return false;
+    value = std::clamp(value, kSliderMin, kSliderMax);
+    bool reloaded = false;
+    if (value == kSliderMin && !m_state.OldestReached) reloaded = pageOlder();
+    if (value == kSliderMax && m_state.PageBack > 0) reloaded = pageNewer();
+    m_rulerValue = value;
+    m_rulerLine = {true, value, 0, kGridHeight, kRulerMoveRgb, 2};
+    return reloaded;
+}
+
+RulerReading TrendEngine::rulerReading() const {
+    const int row = std::clamp(
+        RoundHalfEven(m_rulerValue / m_state.SampleStep) + m_state.FirstIndex, 0, kLastRow);
+    RulerReading reading{m_state.TrendDate[row], m_state.TrendTime[row], {}};
+    std::copy_n(m_state.TrendValue[row].begin(), kPenCount, reading.values.begin());
+    return reading;
+}
+
+// Maximum within -12000..36000, minimum within -12000..35000 and not above the maximum. Equal
+// bounds are refused too: a zero span gives no axis, so the previous axis stays.
+bool TrendEngine::changeValueAxis(double maximum, double minimum) {
+    if (!(maximum >= kAxisLowerLimit && maximum <= kAxisMaximumLimit)) return false;
+    if (!(minimum >= kAxisLowerLimit && minimum <= kAxisMinimumLimit) || minimum > maximum)
+        return false;
+    const std::int32_t top = RoundHalfEven(maximum);
+    const std::int32_t bottom = RoundHalfEven(minimum);
+    if (top == bottom) return false;
+    m_shared.YMin = bottom;
+    m_shared.YMax = top;
+    m_shared.YSpan = top - bottom;
+    return true;
+}
+
+std::array<std::int32_t, kAxisLabelCount> TrendEngine::valueAxisLabels() const {
+    std::array<std::int32_t, kAxisLabelCount> labels{};
+    for (int i = 0; i < kAxisLabelCount; ++i)
+        labels[i] = RoundHalfEven(i * static_cast<double>(m_shared.YSpan) / 6.0) + m_shared.YMin;
+    return labels;
+}
+
+TrendPicture TrendEngine::BuildPicture() {
+    m_scales.setValueAxis(m_shared.YSpan, m_shared.YMin);
+    m_shared.YOffset = m_scales.valueOffset();
+    return BuildTrendPicture(m_state, m_settings, m_scales);
+}
+
+}  // namespace vt
