@@ -13,6 +13,37 @@
 # Needs: xvfb, xauth, dbus-daemon (dbus), at-spi2-core.
 set -euo pipefail
 
+groups=()  # process groups started here, each led by a setsid'd child
+
+stop_groups() {
+    local i g
+    for ((i = ${#groups[@]} - 1; i >= 0; i--)); do
+        kill -TERM -- "-${groups[i]}" 2>/dev/null || true
+    done
+    for g in "${groups[@]}"; do
+        for _ in $(seq 100); do
+            kill -0 -- "-$g" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL -- "-$g" 2>/dev/null || true
+    done
+    groups=()
+}
+
+# Watchdog mode: learns each group from a pipe only the runner writes to. End of file
+# without "done" means the runner was killed outright (a CTest time-out SIGKILLs the
+# runner and its descendants), so the watchdog, forked off to init and in a session of
+# its own, tears down whatever is left and removes the temporary folder.
+if [[ ${1-} == --watchdog ]]; then
+    while read -r line; do
+        [[ $line == done ]] && exit 0
+        groups+=("$line")
+    done
+    stop_groups
+    rm -rf "$2"
+    exit 0
+fi
+
 size=1920x1080
 if [[ ${1-} == --size ]]; then
     size=$2
@@ -33,27 +64,14 @@ for tool in Xvfb xauth mcookie dbus-daemon dbus-send setsid "$launcher"; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vt-e2e.XXXXXX")
-groups=()  # process groups started here, each led by a setsid'd child
-
-stop_groups() {
-    local i g
-    for ((i = ${#groups[@]} - 1; i >= 0; i--)); do
-        kill -TERM -- "-${groups[i]}" 2>/dev/null || true
-    done
-    for g in "${groups[@]}"; do
-        for _ in $(seq 100); do
-            kill -0 -- "-$g" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill -KILL -- "-$g" 2>/dev/null || true
-    done
-    groups=()
-}
+exec {guard}> >(exec setsid -f "$BASH" "$0" --watchdog "$work" >/dev/null 2>&1)
 
 cleanup() {
     local status=$?
     trap - EXIT INT TERM HUP
     stop_groups
+    echo done >&"$guard"
+    exec {guard}>&-
     if [[ $status -ne 0 && $status -ne 77 ]]; then
         for log in "$work"/*.log; do
             [[ -s $log ]] && { echo "--- ${log##*/}"; tail -n 20 "$log"; } >&2
@@ -72,8 +90,13 @@ trap 'exit 129' HUP
 spawn() {
     local log=$1
     shift
-    setsid "$@" >>"$work/$log" 2>&1 &
-    groups+=("$!")
+    setsid "$@" >>"$work/$log" 2>&1 {guard}>&- &
+    watch "$!"
+}
+
+watch() {
+    groups+=("$1")
+    echo "$1" >&"$guard"
 }
 
 # Polls "$@" every 50 ms for up to 10 s.
@@ -121,8 +144,8 @@ export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
 # The command gets its own group too, so whatever it leaves running is stopped with it.
 exec 4<&0
-setsid "$@" <&4 4<&- &
-groups+=("$!")
+setsid "$@" <&4 4<&- {guard}>&- &
+watch "$!"
 exec 4<&-
 set +e
 wait "$!"
