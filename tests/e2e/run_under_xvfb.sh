@@ -7,8 +7,10 @@
 # Sets up, all private to this run and torn down on every exit path:
 #   Xvfb (display number picked by the server itself: -displayfd, safe in parallel),
 #   an X authority cookie, a session D-Bus daemon, the AT-SPI bus launcher,
+#   accessibility switched on for the session (org.a11y.Status IsEnabled, which Qt reads),
 #   XDG_RUNTIME_DIR / XDG_DATA_HOME / XDG_CONFIG_HOME / XDG_CACHE_HOME in a temporary folder,
-#   QT_QPA_PLATFORM=xcb, QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, QT_ACCESSIBILITY=1.
+#   QT_QPA_PLATFORM=xcb and QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 (Qt publishes its widgets
+#   even if the command clears the bus setting).
 # Exits with the command's status; 77 (skipped) when a needed program is missing.
 # Needs: xvfb, xauth, dbus-daemon (dbus), at-spi2-core.
 set -euo pipefail
@@ -99,12 +101,16 @@ watch() {
     echo "$1" >&"$guard"
 }
 
-# Polls "$@" every 50 ms for up to 10 s.
+# Polls "$@" every 50 ms for up to 10 s, while the service spawned last is running.
 wait_until() {
     local what=$1
     shift
     for _ in $(seq 200); do
         "$@" && return 0
+        if ! kill -0 -- "-${groups[-1]}" 2>/dev/null; then
+            echo "run_under_xvfb: $what ended at start" >&2
+            return 1
+        fi
         sleep 0.05
     done
     echo "run_under_xvfb: timed out waiting for $what" >&2
@@ -139,8 +145,11 @@ wait_until "the session bus" file_filled "$work/bus"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
 spawn atspi.log "$launcher" --launch-immediately
 wait_until "the accessibility bus" bus_name_owned org.a11y.Bus
+dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
 
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # The command gets its own group too, so whatever it leaves running is stopped with it.
 exec 4<&0
