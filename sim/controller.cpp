@@ -10,9 +10,10 @@
 namespace vt::sim {
 
 namespace {
+constexpr double kTickSlack = 1e-6;  // rounding of sums of ticks
 constexpr int kFunctionStop = 0, kFunctionRun = 1, kFunctionPause = 2, kFunctionEnd = 4,
               kFunctionReset = 8, kFunctionSleep = 16;
-}
+}  // namespace
 
 Controller::Controller(const SimulatorOptions& options) : m_process(PlantParameters{}, kTick) {
     LoadDefaults(m_regs, options);
@@ -69,10 +70,9 @@ void Controller::releaseForced() {
 void Controller::advance(double seconds) {
     if (!(seconds > 0.0)) return;
     m_untilTick += seconds;
-    while (m_untilTick >= kTick) {
-        m_untilTick -= kTick;
-        tick();
-    }
+    const auto ticks = static_cast<long long>(std::floor(m_untilTick / kTick + kTickSlack));
+    m_untilTick = std::max(0.0, m_untilTick - static_cast<double>(ticks) * kTick);
+    for (long long i = 0; i < ticks; ++i) tick();
     publish();
 }
 
@@ -147,7 +147,7 @@ double Controller::decideOutput(double sv, double pv, const ActiveSet& set) {
     const bool endedAtZero =
         m_program.state() == ProgramState::Ended && !ProgramCurve(m_regs).endKeepsLastSetValue();
     if (m_regs.coil(reg::kCoilStandby) || m_sleeping || endedAtZero) {
-        m_pid.reset(0.0);
+        m_pid.clear();
         return 0.0;
     }
     if (m_regs.coil(reg::kCoilManual))
@@ -242,9 +242,9 @@ void Controller::publishProgramStatus() {
         RawOfInput1(s, setValue()),
         RawOfInput1(s, segmentEnd),
         static_cast<std::int16_t>(segment),
-        ClampToRegister(std::ceil(m_program.segmentRemaining(curve) / unit)),
-        ClampToRegister(std::ceil(m_program.totalRemaining(curve) / unit)),
-        ClampToRegister(std::floor(m_program.elapsed() / unit)),
+        ClampToRegister(std::ceil(m_program.segmentRemaining(curve) / unit - kTickSlack)),
+        ClampToRegister(std::ceil(m_program.totalRemaining(curve) / unit - kTickSlack)),
+        ClampToRegister(std::floor(m_program.elapsed() / unit + kTickSlack)),
         static_cast<std::int16_t>(m_program.waiting() ? 1 : 0),
         static_cast<std::int16_t>(m_program.loopsDone())};
     for (int i = 0; i < 9; ++i) m_regs.storeInput(reg::kInProgramStatus + i, status[i]);

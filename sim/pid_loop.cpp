@@ -39,8 +39,14 @@ double PidLoop::update(double dt, double sv, double pv, const PidSettings& s, do
     } else {
         m_integral = 0.0;
     }
-    m_integral = std::clamp(m_integral, low - high, high - low);
     return std::clamp(proportional + m_integral + m_derivative, low, high);
+}
+
+void PidLoop::clear() {
+    m_integral = 0.0;
+    m_derivative = 0.0;
+    m_hasLastPv = false;
+    m_resume = false;
 }
 
 void PidLoop::reset(double output) {

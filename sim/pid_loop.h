@@ -16,6 +16,7 @@ class PidLoop {
   public:
     double update(double dt, double sv, double pv, const PidSettings& s, double low, double high);
     void reset(double output);  // continue bumplessly from this output
+    void clear();               // start afresh
 
   private:
     double m_integral = 0.0;

@@ -5,6 +5,10 @@
 
 namespace vt::sim {
 
+namespace {
+constexpr double kTimeSlack = 1e-6;  // a segment ends even if its ticks add up a hair short
+}
+
 void ProgramRunner::start(const ProgramCurve& curve, double startValue) {
     m_elapsed = 0.0;
     m_loopsDone = 0;
@@ -55,7 +59,7 @@ void ProgramRunner::advance(double dt, const ProgramCurve& curve, double pv) {
     if (m_state != ProgramState::Running) return;
     m_elapsed += dt;
     if (!m_waiting) m_inSegment += dt;
-    while (m_inSegment >= curve.duration(m_segment)) {
+    while (m_inSegment >= curve.duration(m_segment) - kTimeSlack) {
         if (waitHolds(curve, pv)) {
             m_waiting = true;
             m_inSegment = curve.duration(m_segment);

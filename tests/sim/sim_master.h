@@ -31,7 +31,8 @@ class SimMaster {
     modbus_t* context() { return m_ctx; }
 
     void setTimeout(int ms) {
-        modbus_set_response_timeout(m_ctx, 0, static_cast<uint32_t>(ms) * 1000);
+        modbus_set_response_timeout(m_ctx, static_cast<uint32_t>(ms / 1000),
+                                    static_cast<uint32_t>(ms % 1000) * 1000);
     }
 
     bool readHolding(int first, int count, std::vector<std::int16_t>& out) {
