@@ -35,6 +35,7 @@ void ControllerLink::deliver(std::uint64_t ticket, const LinkReply& reply) {
     if (it == m_waiting.end()) return;
     const Waiting waiting = std::move(it->second);
     m_waiting.erase(it);
+    emit jobFinished(reply);
     if (waiting.onReply && waiting.context) {
         // Runs at once when the context lives on this thread, else is posted to its thread
         // (and dropped there if the context goes first).
@@ -42,7 +43,6 @@ void ControllerLink::deliver(std::uint64_t ticket, const LinkReply& reply) {
             waiting.context.data(), [onReply = waiting.onReply, reply] { onReply(reply); },
             Qt::AutoConnection);
     }
-    emit jobFinished(reply);
 }
 
 }  // namespace vt

@@ -34,7 +34,8 @@ class ControllerLink : public QObject {
     int pendingJobs() const { return static_cast<int>(m_waiting.size()); }
 
   signals:
-    void jobFinished(const vt::LinkReply& reply);  // every job, for diagnostics and counters
+    // Every job, for diagnostics and counters; emitted just before the job's own onReply.
+    void jobFinished(const vt::LinkReply& reply);
 
   private:
     struct Waiting {

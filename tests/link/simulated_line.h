@@ -1,0 +1,41 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include "port_directory.h"
+#include "simulator_server.h"
+
+namespace vt::test {
+
+// Port number the tests open; the simulator stands behind it.
+inline constexpr int kSimPort = 1;
+// 115200 baud: fast, yet every answer still waits out its wire time when emulated.
+inline constexpr int kFastBaud = 5;
+
+// A simulated controller on a pseudo-terminal, reachable as port 1.
+class SimulatedLine {
+  public:
+    explicit SimulatedLine(sim::SimulatorOptions options = Frozen()) : m_server(options) {
+        EXPECT_TRUE(m_server.start());
+        m_ports.setDevice(kSimPort, QString::fromStdString(m_server.devicePath()));
+    }
+
+    // A controller whose values change only when written.
+    static sim::SimulatorOptions Frozen() {
+        sim::SimulatorOptions options;
+        options.runProcess = false;
+        return options;
+    }
+
+    sim::SimulatorServer& server() { return m_server; }
+    sim::ControllerModel& model() { return m_server.model(); }
+    const PortDirectory& ports() const { return m_ports; }
+
+  private:
+    sim::SimulatorServer m_server;
+    PortDirectory m_ports;
+};
+
+}  // namespace vt::test
