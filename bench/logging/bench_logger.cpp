@@ -79,7 +79,8 @@ void BenchFill() {
     const double seconds =
         MicrosecondsOf([&] {
             for (int n = 0; n < vt::kRingCapacity; ++n) {
-                writer.append(vt::Ring::Second, 46000.0 + n / 86400, (n % 86400) / 86400.0, values);
+                writer.append(vt::Ring::Second, 46000.0 + static_cast<double>(n / 86400),
+                          (n % 86400) / 86400.0, values);
             }
         }) /
         1e6;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QSqlQuery>
 #include <QTest>
 
 #include "clock_reading.h"
@@ -130,6 +131,16 @@ TEST_F(DataLoggerTest, SampleFlagsAreRaisedOnlyWhileATrendWindowIsLoaded) {
     EXPECT_FALSE(m_state.NewHistorySampleFlag);
     logger().tick(m_t0.addSecs(10));
     EXPECT_TRUE(m_state.NewHistorySampleFlag);
+}
+
+TEST_F(DataLoggerTest, WritesWhileAnotherConnectionIsInTheMiddleOfARead) {
+    vt::testing::FillRing(db(), Ring::Second, 1, 500, m_t0, 1);
+    QSqlQuery grid(db());
+    grid.setForwardOnly(true);
+    ASSERT_TRUE(grid.exec(QStringLiteral("select * from pv_data")) && grid.next());
+    logger().tick(m_t0.addDays(1));
+    EXPECT_EQ(logger().writer().newestId(Ring::Second), 501);
+    EXPECT_EQ(logger().writer().newestId(Ring::TenSecond), 1);
 }
 
 TEST_F(DataLoggerTest, TimerLogsOnTheSystemClock) {
