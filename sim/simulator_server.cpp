@@ -166,8 +166,8 @@ void SimulatorServer::handle(const Frame& request, Clock::time_point arrival) {
         if (m_faults->corruptAnswer()) answer.back() ^= 0xFF;
     }
     if (!waitUntil(due)) return;
+    ++m_served;  // before the write, so a master that has the answer finds it counted
     send(answer);
-    ++m_served;
 }
 
 bool SimulatorServer::waitUntil(Clock::time_point due) {
