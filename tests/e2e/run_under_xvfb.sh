@@ -17,17 +17,23 @@ set -euo pipefail
 
 groups=()  # process groups started here, each led by a setsid'd child
 
+# Each group is signalled with its leader too: a leader only just forked may not have
+# made its group yet.
+signal_group() {
+    kill "-$1" -- "-$2" 2>/dev/null || kill "-$1" "$2" 2>/dev/null
+}
+
 stop_groups() {
     local i g
     for ((i = ${#groups[@]} - 1; i >= 0; i--)); do
-        kill -TERM -- "-${groups[i]}" 2>/dev/null || true
+        signal_group TERM "${groups[i]}" || true
     done
     for g in "${groups[@]}"; do
         for _ in $(seq 100); do
-            kill -0 -- "-$g" 2>/dev/null || break
+            signal_group 0 "$g" || break
             sleep 0.05
         done
-        kill -KILL -- "-$g" 2>/dev/null || true
+        signal_group KILL "$g" || true
     done
     groups=()
 }
@@ -107,7 +113,7 @@ wait_until() {
     shift
     for _ in $(seq 200); do
         "$@" && return 0
-        if ! kill -0 -- "-${groups[-1]}" 2>/dev/null; then
+        if ! kill -0 "${groups[-1]}" 2>/dev/null; then
             echo "run_under_xvfb: $what ended at start" >&2
             return 1
         fi
