@@ -1,0 +1,68 @@
+#include "station.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+
+#include "overview_window.h"
+#include "simulator_server.h"
+#include "splash_window.h"
+#include "station_database.h"
+
+namespace vt {
+
+namespace {
+Q_LOGGING_CATEGORY(lcStation, "station")
+constexpr int kSimulatedPort = 1;
+constexpr std::int16_t kInitialAxisSpan = 1500;
+}  // namespace
+
+Station::Station(const StationOptions& options, QObject* parent)
+    : QObject(parent),
+      m_options(options),
+      m_ports(MakePorts(options)),
+      m_link(m_ports),
+      m_polling(m_link, m_state),
+      m_connection(m_link, m_polling, m_state),
+      m_logger(m_state, options.databasePath),
+      m_flow(m_state, m_link, m_polling, m_connection, m_ports, options.databasePath) {
+    m_polling.setObjectName(QStringLiteral("Met1"));
+    m_logger.setObjectName(QStringLiteral("mscom"));
+    connect(&m_flow, &StationWindowFlow::exitRequested, qApp, &QCoreApplication::quit,
+            Qt::QueuedConnection);
+}
+
+Station::~Station() = default;
+
+PortDirectory Station::MakePorts(const StationOptions& options) {
+    PortDirectory ports;
+    for (const auto& override : options.ports) ports.setDevice(override.port, override.device);
+    return ports;
+}
+
+bool Station::start() {
+    if (m_options.simulate) {
+        m_simulator = std::make_unique<sim::SimulatorServer>();
+        if (!m_simulator->start()) {
+            qCCritical(lcStation) << "the simulated controller could not start";
+            return false;
+        }
+        m_ports.setDevice(kSimulatedPort, QString::fromStdString(m_simulator->devicePath()));
+        qCInfo(lcStation) << "simulated controller on port 1:" << m_ports.devicePath(1);
+    }
+    StationDatabase(m_options.databasePath).prepare();
+    m_state.YSpan = kInitialAxisSpan;
+    m_splash = new SplashWindow;
+    m_splash->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_splash, &SplashWindow::finished, this, &Station::finishStartUp);
+    m_splash->show();
+    return true;
+}
+
+void Station::finishStartUp() {
+    OverviewWindow* overview = m_flow.showOverview();
+    m_logger.start();
+    if (m_options.openAtStart) overview->openWithCurrentSettings();
+    emit started();
+}
+
+}  // namespace vt

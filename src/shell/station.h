@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "controller_link.h"
+#include "controller_state.h"
+#include "data_logger.h"
+#include "link_connection.h"
+#include "polling_cycle.h"
+#include "port_directory.h"
+#include "station_options.h"
+#include "station_window_flow.h"
+
+namespace vt {
+
+namespace sim {
+class SimulatorServer;
+}
+
+class SplashWindow;
+
+// The running station: the shared store, the controller link with its polling cycle (the
+// hidden carrier `Met1`), the data logger (the hidden carrier `mscom`), the window flow and,
+// when asked for, a simulated controller on port 1. Start-up goes through the splash window.
+class Station : public QObject {
+    Q_OBJECT
+public:
+    explicit Station(const StationOptions& options, QObject* parent = nullptr);
+    ~Station() override;
+
+    // Prepares the database and the simulator and shows the splash window. False when the
+    // simulator was asked for and could not start.
+    bool start();
+
+    ControllerState& state() { return m_state; }
+    StationWindowFlow& flow() { return m_flow; }
+    PollingCycle& polling() { return m_polling; }
+    DataLogger& logger() { return m_logger; }
+    LinkConnection& connection() { return m_connection; }
+    sim::SimulatorServer* simulator() { return m_simulator.get(); }
+    SplashWindow* splash() { return m_splash; }
+
+signals:
+    // The overview is shown and the periodic work runs.
+    void started();
+
+private:
+    static PortDirectory MakePorts(const StationOptions& options);
+    void finishStartUp();
+
+    StationOptions m_options;
+    std::unique_ptr<sim::SimulatorServer> m_simulator;
+    ControllerState m_state;
+    PortDirectory m_ports;
+    ControllerLink m_link;
+    PollingCycle m_polling;
+    LinkConnection m_connection;
+    DataLogger m_logger;
+    StationWindowFlow m_flow;
+    QPointer<SplashWindow> m_splash;
+};
+
+}  // namespace vt

@@ -1,0 +1,44 @@
+#include "station_options.h"
+
+#include <QCommandLineParser>
+
+#include "station_database.h"
+
+namespace vt {
+
+std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, QString* error) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("VT5800 operator station"));
+    parser.addHelpOption();
+    const QCommandLineOption simulate(QStringLiteral("simulate"),
+                                      QStringLiteral("Serve port 1 from a simulated controller."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Port number N (1..20) is DEVICE (repeatable)."),
+                                  QStringLiteral("N=DEVICE"));
+    const QCommandLineOption open(QStringLiteral("open"),
+                                  QStringLiteral("Open the port with the saved settings at start."));
+    parser.addOptions({simulate, port, open, StationDatabase::pathOption()});
+    if (!parser.parse(arguments)) {
+        if (error) *error = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        if (error) *error = parser.helpText();
+        return std::nullopt;
+    }
+    StationOptions options;
+    options.simulate = parser.isSet(simulate);
+    options.openAtStart = parser.isSet(open);
+    options.databasePath = StationDatabase::pathFrom(parser);
+    for (const QString& value : parser.values(port)) {
+        const auto parsed = PortDirectory::ParseOverride(value);
+        if (!parsed) {
+            if (error) *error = QStringLiteral("bad --port value: %1 (expected N=DEVICE, N 1..20)").arg(value);
+            return std::nullopt;
+        }
+        options.ports.push_back(*parsed);
+    }
+    return options;
+}
+
+}  // namespace vt

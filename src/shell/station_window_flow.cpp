@@ -1,0 +1,83 @@
+#include "station_window_flow.h"
+
+#include "history_table_window.h"
+#include "history_window.h"
+#include "overview_window.h"
+#include "placeholder_window.h"
+
+namespace vt {
+
+StationWindowFlow::StationWindowFlow(ControllerState& state, ControllerLink& link,
+                                     PollingCycle& polling, LinkConnection& connection,
+                                     const PortDirectory& ports, const QString& databasePath,
+                                     QObject* parent)
+    : QObject(parent),
+      m_context{state, link, polling, connection, ports, databasePath, *this} {}
+
+StationWindowFlow::~StationWindowFlow() {
+    for (QWidget* window : std::initializer_list<QWidget*>{m_editor, m_historyTable, m_history,
+                                                           m_overview}) {
+        delete window;
+    }
+}
+
+OverviewWindow* StationWindowFlow::showOverview() {
+    if (!m_overview) m_overview = new OverviewWindow(m_context);
+    m_overview->showMaximized();
+    m_overview->raise();
+    m_overview->activateWindow();
+    return m_overview;
+}
+
+OverviewWindow* StationWindowFlow::overview() const { return m_overview; }
+HistoryWindow* StationWindowFlow::history() const { return m_history; }
+HistoryTableWindow* StationWindowFlow::historyTable() const { return m_historyTable; }
+GuardedWindow* StationWindowFlow::editor() const { return m_editor; }
+
+void StationWindowFlow::Unload(QWidget* window) {
+    if (!window) return;
+    window->hide();
+    window->deleteLater();
+}
+
+void StationWindowFlow::openEditor(StationWindow editor) {
+    if (m_overview) m_overview->hide();
+    Unload(m_editor);
+    m_editor = new PlaceholderWindow(editor, *this);
+    m_editor->show();
+}
+
+void StationWindowFlow::returnFromEditor(StationWindow) {
+    Unload(m_editor);
+    showOverview();
+}
+
+void StationWindowFlow::openHistory() {
+    Unload(m_overview);
+    m_overview = nullptr;
+    if (!m_history) m_history = new HistoryWindow(m_context);
+    m_history->showMaximized();
+}
+
+void StationWindowFlow::returnFromHistory() {
+    Unload(m_history);
+    m_history = nullptr;
+    showOverview();
+}
+
+void StationWindowFlow::openHistoryTable() {
+    if (m_history) m_history->hide();
+    Unload(m_historyTable);
+    m_historyTable = new HistoryTableWindow(m_context);
+    m_historyTable->show();
+}
+
+void StationWindowFlow::returnFromHistoryTable() {
+    Unload(m_historyTable);
+    m_historyTable = nullptr;
+    if (m_history) m_history->showMaximized();
+}
+
+void StationWindowFlow::exitStation() { emit exitRequested(); }
+
+}  // namespace vt

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "station_context.h"
+#include "window_navigator.h"
+
+namespace vt {
+
+class GuardedWindow;
+class OverviewWindow;
+class HistoryWindow;
+class HistoryTableWindow;
+
+// The hub-and-spoke window flow of the running station: it makes, shows, hides and unloads
+// the windows as their buttons ask. Unloading is deferred to the event loop, so a window may
+// ask for its own unload from inside one of its handlers.
+class StationWindowFlow : public QObject, public WindowNavigator {
+    Q_OBJECT
+public:
+    StationWindowFlow(ControllerState& state, ControllerLink& link, PollingCycle& polling,
+                      LinkConnection& connection, const PortDirectory& ports,
+                      const QString& databasePath, QObject* parent = nullptr);
+    ~StationWindowFlow() override;
+
+    // Loads and shows the overview (the end of the start-up).
+    OverviewWindow* showOverview();
+
+    OverviewWindow* overview() const;
+    HistoryWindow* history() const;
+    HistoryTableWindow* historyTable() const;
+    GuardedWindow* editor() const;
+
+    void openEditor(StationWindow editor) override;
+    void returnFromEditor(StationWindow editor) override;
+    void openHistory() override;
+    void returnFromHistory() override;
+    void openHistoryTable() override;
+    void returnFromHistoryTable() override;
+    void exitStation() override;
+
+signals:
+    void exitRequested();
+
+private:
+    static void Unload(QWidget* window);
+
+    StationContext m_context;
+    QPointer<OverviewWindow> m_overview;
+    QPointer<HistoryWindow> m_history;
+    QPointer<HistoryTableWindow> m_historyTable;
+    QPointer<GuardedWindow> m_editor;
+};
+
+}  // namespace vt

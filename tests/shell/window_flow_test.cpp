@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "guarded_window.h"
+#include "history_table_window.h"
+#include "history_window.h"
+#include "overview_window.h"
+#include "station.h"
+#include "station_database.h"
+
+using namespace vt;
+
+namespace {
+
+constexpr int kWait = 8000;
+
+// A whole station with its in-process simulator and a fresh database, past its splash window.
+class StationFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        StationOptions options;
+        options.simulate = true;
+        options.databasePath = m_dir.filePath(QStringLiteral("station.db"));
+        m_station = std::make_unique<Station>(options);
+        QSignalSpy started(m_station.get(), &Station::started);
+        ASSERT_TRUE(m_station->start());
+        ASSERT_TRUE(started.wait(kWait));
+        ASSERT_NE(flow().overview(), nullptr);
+    }
+
+    StationWindowFlow& flow() { return m_station->flow(); }
+
+    int RecordCount(const char* table) {
+        const DbConnection db =
+            StationDatabase(m_dir.filePath(QStringLiteral("station.db"))).connect(QStringLiteral("probe"));
+        QSqlQuery query(db.database());
+        if (!query.exec(QStringLiteral("select count(*) from %1").arg(QLatin1String(table))) ||
+            !query.next())
+            return -1;
+        return query.value(0).toInt();
+    }
+
+    static void Click(QWidget* window, const char* name) {
+        auto* button = window->findChild<QPushButton*>(QLatin1String(name));
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<Station> m_station;
+};
+
+}  // namespace
+
+TEST_F(StationFlow, TheLoggerWritesBothRingsRightAfterTheSplash) {
+    // The port is not open: the logger records whatever the live table holds.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RecordCount("pv_data") >= 1; }, 1000));
+    EXPECT_GE(RecordCount("Lpv_wdjl"), 1);
+    EXPECT_TRUE(m_station->logger().isRunning());
+    EXPECT_FALSE(m_station->polling().isRunning());
+}
+
+TEST_F(StationFlow, TheCloseBoxIsRefusedAndTheOverviewKeepsWorking) {
+    OverviewWindow* overview = flow().overview();
+    EXPECT_FALSE(overview->close());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(overview->isVisible());
+    EXPECT_TRUE(m_station->state().TrendWindowOpen);
+    const int before = RecordCount("pv_data");
+    // New samples still reach the overview's trend after the refusal.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RecordCount("pv_data") > before; }, kWait));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_station->state().NewSampleFlag; }, kWait));
+}
+
+TEST_F(StationFlow, OverviewToHistoryAndBackReloadsTheOverviewWhileTheLoggerWrites) {
+    OverviewWindow* first = flow().overview();
+    const int before = RecordCount("pv_data");
+    Click(first, "Command29");  // "历史记录"
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flow().history() && flow().history()->isVisible(); }, kWait));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return flow().overview() == nullptr; }, kWait));
+    EXPECT_TRUE(m_station->state().TrendWindowOpen);
+
+    Click(flow().history(), "Command1");  // "返回"
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flow().overview() && flow().overview()->isVisible(); }, kWait));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return flow().history() == nullptr; }, kWait));
+    EXPECT_TRUE(m_station->state().TrendWindowOpen);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RecordCount("pv_data") > before + 1; }, kWait));
+}
+
+TEST_F(StationFlow, EscapeOnTheOverviewEndsTheStation) {
+    QSignalSpy exit(&flow(), &StationWindowFlow::exitRequested);
+    QTest::keyClick(flow().overview(), Qt::Key_Escape);
+    EXPECT_EQ(exit.count(), 1);
+}
+
+TEST_F(StationFlow, AnEditorButtonHidesTheOverviewAndItsReturnBringsItBack) {
+    OverviewWindow* overview = flow().overview();
+    Click(overview, "Command16");  // "PID参数"
+    ASSERT_NE(flow().editor(), nullptr);
+    EXPECT_EQ(flow().editor()->objectName(), QStringLiteral("PIDC"));
+    EXPECT_EQ(flow().editor()->windowTitle(), QStringLiteral("PID参数设置"));
+    EXPECT_FALSE(overview->isVisible());
+    EXPECT_FALSE(flow().editor()->close());  // guarded too
+
+    Click(flow().editor(), "Command2");  // "返回"
+    EXPECT_TRUE(QTest::qWaitFor([&] { return flow().editor() == nullptr; }, kWait));
+    EXPECT_EQ(flow().overview(), overview);  // only hidden, never unloaded
+    EXPECT_TRUE(overview->isVisible());
+}
+
+TEST_F(StationFlow, TheHistoryTableReturnsToTheHistoryWindowAsItWasLeft) {
+    Click(flow().overview(), "Command29");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flow().history() != nullptr; }, kWait));
+    HistoryWindow* history = flow().history();
+    Click(history, "Command9");  // "历史表格"
+    ASSERT_NE(flow().historyTable(), nullptr);
+    EXPECT_FALSE(history->isVisible());
+    Click(flow().historyTable(), "Command1");  // "返回上一级"
+    EXPECT_TRUE(QTest::qWaitFor([&] { return flow().historyTable() == nullptr; }, kWait));
+    EXPECT_EQ(flow().history(), history);
+    EXPECT_TRUE(history->isVisible());
+}
