@@ -20,7 +20,6 @@ class DbConnection {
 
     bool isOpen() const;
     QSqlDatabase database() const;
-    const QString& name() const { return m_name; }
 
   private:
     void release();

@@ -22,7 +22,6 @@ class RingWriter {
 
     // Opens the connection and reads the positions, unless that is done already.
     bool open();
-    bool isOpen() const { return m_session != nullptr; }
 
     // Newest id of a ring as last read or written (0 when nothing is known or written).
     std::int32_t newestId(Ring ring) const;
