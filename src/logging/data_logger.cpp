@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "clock_reading.h"
-
 namespace vt {
 
 namespace {
@@ -29,20 +27,32 @@ void DataLogger::start() {
 void DataLogger::Timer1_Timer() { tick(m_clock()); }
 
 void DataLogger::tick(const QDateTime& now) {
-    logInto(Ring::Second, 1, m_state.PvLastDate, m_state.PvLastTime, m_state.NewSampleFlag, now);
-    logInto(Ring::TenSecond, 10, m_state.LpvLastDate, m_state.LpvLastTime,
-            m_state.NewHistorySampleFlag, now);
+    const ClockReading reading = ReadClock(now);
+    if (okitime(reading) >= 1) {
+        logInto(Ring::Second, reading, m_state.PvLastDate, m_state.PvLastTime,
+                m_state.NewSampleFlag);
+    }
+    if (Rec1_time(reading) >= 10) {
+        logInto(Ring::TenSecond, reading, m_state.LpvLastDate, m_state.LpvLastTime,
+                m_state.NewHistorySampleFlag);
+    }
 }
 
-void DataLogger::logInto(Ring ring, std::int32_t intervalSeconds, double& lastDate,
-                         double& lastTime, bool& newSampleFlag, const QDateTime& now) {
-    const ClockReading reading = ReadClock(now);
-    if (WholeSecondsBetween(lastDate, lastTime, reading) < intervalSeconds) return;
-    lastTime = reading.time;
-    lastDate = reading.date;
+std::int32_t DataLogger::okitime(const ClockReading& now) const {
+    return WholeSecondsBetween(m_state.PvLastDate, m_state.PvLastTime, now);
+}
+
+std::int32_t DataLogger::Rec1_time(const ClockReading& now) const {
+    return WholeSecondsBetween(m_state.LpvLastDate, m_state.LpvLastTime, now);
+}
+
+void DataLogger::logInto(Ring ring, const ClockReading& now, double& lastDate, double& lastTime,
+                         bool& newSampleFlag) {
+    lastTime = now.time;
+    lastDate = now.date;
     std::array<float, 8> values{};
     std::copy_n(m_state.LiveValue.begin(), values.size(), values.begin());
-    m_writer.append(ring, reading.date, reading.time, values);
+    m_writer.append(ring, now.date, now.time, values);
     if (m_state.TrendWindowOpen) newSampleFlag = true;
 }
 

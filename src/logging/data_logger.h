@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "clock_reading.h"
 #include "controller_state.h"
 #include "ring_writer.h"
 
@@ -30,12 +31,18 @@ class DataLogger : public QObject {
     // One tick of the timer at the clock reading `now`.
     void tick(const QDateTime& now);
 
+    // Whole seconds between `now` and the newest record of the one-second ring (`okitime`) and
+    // of the ten-second ring (`Rec1_time`) made in this run (a clock set back counts too).
+    std::int32_t okitime(const ClockReading& now) const;
+    std::int32_t Rec1_time(const ClockReading& now) const;
+
+    // The ring positions (`PvId`, `LpvId`) are kept by the writer.
     const RingWriter& writer() const { return m_writer; }
 
   private:
     void Timer1_Timer();
-    void logInto(Ring ring, std::int32_t intervalSeconds, double& lastDate, double& lastTime,
-                 bool& newSampleFlag, const QDateTime& now);
+    void logInto(Ring ring, const ClockReading& now, double& lastDate, double& lastTime,
+                 bool& newSampleFlag);
 
     ControllerState& m_state;
     RingWriter m_writer;
