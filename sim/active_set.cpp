@@ -1,6 +1,7 @@
 #include "active_set.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "engineering_units.h"
 
@@ -29,8 +30,8 @@ void UsePidRegisters(const RegisterFile& regs, ActiveSet& set) {
     set.pid.hysteresis = RawToValue1(scaling, regs.holding(reg::kPidHysteresis1));
     const int sources[] = {reg::kPidBand1, reg::kPidIntegral1, reg::kPidDerivative1,
                            reg::kPidBand2, reg::kPidIntegral2, reg::kPidDerivative2};
-    for (int i = 0; i < 6; ++i)
-        set.inUse[static_cast<std::size_t>(i + 1)] = regs.holding(sources[i]);
+    for (std::size_t i = 0; i < std::size(sources); ++i)
+        set.inUse[i + 1] = regs.holding(sources[i]);
 }
 
 // A grouped set holds its bands as whole engineering values.
@@ -40,9 +41,9 @@ void UsePidGroup(const RegisterFile& regs, int g, ActiveSet& set) {
     set.pid.integral = regs.holding(reg::GroupPid(g, 1));
     set.pid.derivative = regs.holding(reg::GroupPid(g, 2)) / 10.0;
     set.pid.hysteresis = RawToValue1(scaling, regs.holding(reg::kPidHysteresis1));
-    for (int k = 0; k < 6; ++k) {
-        const std::int16_t v = regs.holding(reg::GroupPid(g, k));
-        set.inUse[static_cast<std::size_t>(k + 1)] = k % 3 == 0 ? RawOfInput1(scaling, v) : v;
+    for (std::size_t k = 0; k < 6; ++k) {
+        const std::int16_t v = regs.holding(reg::GroupPid(g, static_cast<int>(k)));
+        set.inUse[k + 1] = k % 3 == 0 ? RawOfInput1(scaling, v) : v;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "controller_defaults.h"
 #include "engineering_units.h"
@@ -61,6 +62,8 @@ void Controller::forceDiscrete(int n, bool on) {
 }
 
 void Controller::releaseForced() {
+    for (const auto& [r, v] : m_forcedInputs) m_regs.storeInput(r, 0);  // unless recomputed
+    for (const auto& [n, on] : m_forcedDiscretes) m_regs.storeDiscrete(n, false);
     m_forcedInputs.clear();
     m_forcedDiscretes.clear();
     updateAlarms(0.0);
@@ -199,23 +202,20 @@ void Controller::publish() {
     const ActiveSet set = activeSet();
     const std::int16_t pvRaw = RawOfInput1(s, pv());
     const double sv = setValue();
-    const std::int16_t inputs[16] = {pvRaw,
-                                     ClampToRegister(m_output * 10.0),
-                                     RawOfInput1(s, sv),
-                                     pvRaw,
-                                     RawOfInput2(s, pv2()),
-                                     m_regs.holding(reg::kSv1),
-                                     m_regs.holding(reg::kSv2),
-                                     static_cast<std::int16_t>(m_alarms[0].statusCode()),
-                                     static_cast<std::int16_t>(m_alarms[1].statusCode()),
-                                     0,
-                                     0,
-                                     ClampToRegister(set.outputHigh * 100.0),
-                                     ClampToRegister(set.outputLow * 100.0),
-                                     ClampToRegister(sv * 10.0),
-                                     0,
-                                     0};
-    for (int i = 0; i < 16; ++i) m_regs.storeInput(reg::kInPv + i, inputs[i]);
+    const std::pair<int, std::int16_t> inputs[] = {
+        {reg::kInPv, pvRaw},
+        {reg::kInOutput, ClampToRegister(m_output * 10.0)},
+        {reg::kInSv, RawOfInput1(s, sv)},
+        {reg::kInPv1, pvRaw},
+        {reg::kInPv2, RawOfInput2(s, pv2())},
+        {reg::kInSv1, m_regs.holding(reg::kSv1)},
+        {reg::kInSv2, m_regs.holding(reg::kSv2)},
+        {reg::kInAlarm1Code, static_cast<std::int16_t>(m_alarms[0].statusCode())},
+        {reg::kInAlarm2Code, static_cast<std::int16_t>(m_alarms[1].statusCode())},
+        {reg::kInValveHigh, ClampToRegister(set.outputHigh * 100.0)},
+        {reg::kInValveLow, ClampToRegister(set.outputLow * 100.0)},
+        {reg::kInTarget, ClampToRegister(sv * 10.0)}};
+    for (const auto& [r, v] : inputs) m_regs.storeInput(r, v);
     for (int i = 0; i < 16; ++i) {
         m_regs.storeInput(reg::kInPidInUse + i, set.inUse[static_cast<std::size_t>(i)]);
     }

@@ -32,7 +32,6 @@ class Controller {
     void releaseForced();
     void advance(double seconds);
     double elapsed() const { return m_elapsed; }
-    double temperature() const { return m_process.temperature(); }  // degC at sensor 1
 
   private:
     void tick();

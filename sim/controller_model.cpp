@@ -60,11 +60,6 @@ void ControllerModel::step(double seconds) {
     m_controller->advance(seconds);
 }
 
-double ControllerModel::processTemperature() const {
-    std::lock_guard lock(m_mutex);
-    return m_controller->temperature();
-}
-
 double ControllerModel::simulatedSeconds() const {
     std::lock_guard lock(m_mutex);
     return m_controller->elapsed();

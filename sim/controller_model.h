@@ -33,7 +33,6 @@ class ControllerModel {
     // Advances process, program, alarms and auto-tune by simulated seconds.
     void step(double seconds);
     double simulatedSeconds() const;
-    double processTemperature() const;  // degC at the first sensor
 
     // Consistent blocks for the protocol side.
     std::vector<std::int16_t> holdingBlock(int first, int count) const;

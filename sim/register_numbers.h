@@ -19,8 +19,6 @@ inline constexpr int kHeaterBreakOutput = 264;
 
 // Holding registers: configuration block.
 inline constexpr int kTempUnit = 4102;
-inline constexpr int kSvHigh = 4106;
-inline constexpr int kSvLow = 4107;
 inline constexpr int kInput1Type = 4109;
 inline constexpr int kInput1Decimals = 4112;
 inline constexpr int kInput2Type = 4120;
@@ -30,8 +28,7 @@ inline constexpr int kOutput1Low = 4141;
 inline constexpr int kLineBaud = 4157;
 inline constexpr int kLineParity = 4158;
 inline constexpr int kLineAddress = 4159;
-inline constexpr int kAlarm1Type = 4161;
-inline constexpr int kAlarm2Type = 4162;
+inline constexpr int kAlarm1Type = 4161;  // alarm 2 follows
 
 // Holding registers: active PID parameters.
 inline constexpr int kPidBand1 = 4353;
@@ -94,9 +91,7 @@ inline constexpr int kCoilAutoTune = 7;
 // Discrete inputs.
 inline constexpr int kDiAlarm1 = 1;
 inline constexpr int kDiAlarm2 = 2;
-inline constexpr int kDiInput1Open = 5;
-inline constexpr int kDiInput1Short = 6;
-inline constexpr int kDiInput2Open = 7;
+inline constexpr int kDiInput1Open = 5;  // then input-1 short, input-2 open and short
 inline constexpr int kDiInput2Short = 8;
 
 }  // namespace vt::sim::reg
