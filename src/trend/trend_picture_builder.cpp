@@ -38,7 +38,8 @@ TrendPolyline PenLine(const TrendState& state, const TrendScales& scales, const 
     const int segments = kPageSamples * state.ZoomLevel + state.WriteIndex - kLiveRow;
     if (segments < 1 || state.FirstIndex < 0) return line;
     const int last = std::min(state.FirstIndex + segments, kLastRow);
-    line.points.reserve(static_cast<std::size_t>(last - state.FirstIndex + 1));
+    const int count = last - state.FirstIndex + 1;
+    line.points.reserve(static_cast<std::size_t>(count));
     for (int row = state.FirstIndex; row <= last; ++row) {
         const int i = row - state.FirstIndex;
         const double x = RoundHalfEven(static_cast<float>(i) * state.SampleStep);
