@@ -63,10 +63,11 @@ ModbusMaster::~ModbusMaster() {
 
 std::int32_t ModbusMaster::OpenPort_Modbus(std::int32_t port, std::int32_t baudCode,
                                            std::int32_t parityCode) {
-    ClosePort_Modbus(port);
     const int baud = BaudRate(baudCode);
-    if (baud == 0 || parityCode < 0 || parityCode > 2)
+    if (baud == 0 || parityCode < 0 || parityCode > 2) {
         return finish(LinkFailure::Refused, kRefused);
+    }
+    ClosePort_Modbus(port);
     const QString device = m_ports.devicePath(port);
     if (device.isEmpty()) return finish(LinkFailure::PortClosed, kNoAnswer);
 
