@@ -1,0 +1,162 @@
+#include "history_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "history_readouts.h"
+#include "ring_reader.h"
+#include "trend_chart.h"
+#include "window_navigator.h"
+
+namespace vt {
+
+namespace {
+
+constexpr int kDisplayIntervalMs = 200;
+constexpr int kRedrawIntervalMs = 1000;
+
+QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QLabel* TitleLabel(QWidget* parent) {
+    auto* title = new QLabel(QStringLiteral("历史长周期曲线"), parent);
+    title->setObjectName(QStringLiteral("Title"));
+    QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    font.setBold(true);
+    title->setFont(font);
+    return title;
+}
+
+}  // namespace
+
+HistoryWindow::HistoryWindow(StationContext& context, QWidget* parent)
+    : GuardedWindow(parent), m_context(context) {
+    setObjectName(QStringLiteral("lsqx"));
+    setWindowTitle(QStringLiteral("过程控制仪表"));
+    buildWidgets();
+    connectParts();
+    installKeys();
+    load();
+}
+
+HistoryWindow::~HistoryWindow() { unload(); }
+
+void HistoryWindow::buildWidgets() {
+    m_chart = new TrendChart(HistoryTrendSettings(), m_context.state, this);
+    m_readouts = new HistoryReadouts(this);
+    QPushButton* table = Button(QStringLiteral("Command9"), QStringLiteral("历史表格"), this);
+    QPushButton* back = Button(QStringLiteral("Command1"), QStringLiteral("返回"), this);
+    connect(table, &QPushButton::clicked, this, &HistoryWindow::openTable);
+    connect(back, &QPushButton::clicked, this, &HistoryWindow::goBack);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(TitleLabel(this));
+    top->addStretch(1);
+    top->addWidget(m_readouts);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(table);
+    bottom->addStretch(1);
+    bottom->addWidget(back);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->addLayout(top);
+    page->addWidget(m_chart, 1);
+    page->addLayout(bottom);
+
+    m_displayTimer.setObjectName(QStringLiteral("Timer1"));
+    m_displayTimer.setInterval(kDisplayIntervalMs);
+    m_redrawTimer.setObjectName(QStringLiteral("Timer2"));
+    m_redrawTimer.setInterval(kRedrawIntervalMs);
+}
+
+void HistoryWindow::connectParts() {
+    connect(&m_displayTimer, &QTimer::timeout, this, &HistoryWindow::refreshDisplay);
+    connect(&m_redrawTimer, &QTimer::timeout, m_chart, &TrendChart::redraw);
+    connect(m_chart, &TrendChart::displayPausedChanged, this, &HistoryWindow::displayPausedChanged);
+    connect(m_chart, &TrendChart::rulerMoved, m_readouts, &HistoryReadouts::showRulerReading);
+    connect(m_chart, &TrendChart::windowLoaded, m_readouts, &HistoryReadouts::showDateTime);
+}
+
+// Esc returns to the overview; F1..F7 act as the chart's buttons, wherever the focus is.
+void HistoryWindow::installKeys() {
+    for (int key : {int(Qt::Key_Escape), int(Qt::Key_F1), int(Qt::Key_F2), int(Qt::Key_F3),
+                    int(Qt::Key_F4), int(Qt::Key_F5), int(Qt::Key_F6), int(Qt::Key_F7)}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, key] {
+            if (key == Qt::Key_Escape) {
+                goBack();
+            } else {
+                m_chart->handleKey(key);
+            }
+        });
+    }
+}
+
+void HistoryWindow::load() {
+    m_context.state.TrendWindowOpen = true;
+    m_db = DbConnection(m_context.databasePath, QStringLiteral("lsqx"));
+    m_reader = std::make_unique<RingReader>(m_db.database(), Ring::TenSecond);
+    setKeepOpen(true);
+    m_chart->setSource(m_reader.get());
+    m_chart->initialise();
+    m_loaded = true;
+    refreshDisplay();
+    m_displayTimer.start();
+    m_redrawTimer.start();
+}
+
+void HistoryWindow::unload() {
+    if (!m_loaded) return;
+    m_loaded = false;
+    m_displayTimer.stop();
+    m_redrawTimer.stop();
+    m_chart->setSource(nullptr);
+    m_reader.reset();
+    m_db = DbConnection();
+    m_context.state.TrendWindowOpen = false;
+}
+
+void HistoryWindow::closeEvent(QCloseEvent* event) {
+    // The guard decides first: a refused close keeps the connection and the live appends.
+    GuardedWindow::closeEvent(event);
+    if (event->isAccepted()) unload();
+}
+
+void HistoryWindow::refreshDisplay() {
+    ControllerState& state = m_context.state;
+    m_chart->refreshAxisLabels();
+    if (state.NewHistorySampleFlag) {
+        m_chart->appendLiveSample();
+        state.NewHistorySampleFlag = false;
+    }
+    m_readouts->showLiveValues(state);
+}
+
+void HistoryWindow::displayPausedChanged(bool paused) {
+    // While the ruler is on or the trend is paged back, the readouts hold still and a new
+    // ten-second record waits (its flag stays set) until the live window runs again.
+    if (paused) {
+        m_displayTimer.stop();
+        return;
+    }
+    m_readouts->restoreColours();
+    if (m_loaded) m_displayTimer.start();
+}
+
+void HistoryWindow::openTable() { m_context.navigator.openHistoryTable(); }
+
+void HistoryWindow::goBack() {
+    unload();
+    leave();
+    m_context.navigator.returnFromHistory();
+}
+
+}  // namespace vt

@@ -1,0 +1,44 @@
+#include "ring_table_columns.h"
+
+#include <QDate>
+#include <QTime>
+
+#include "day_serial.h"
+#include "number_text.h"
+
+namespace vt {
+
+const QStringList& RingTableCaptions() {
+    static const QStringList captions{QStringLiteral("编号"),    QStringLiteral("日期"),
+                                      QStringLiteral("时间"),    QStringLiteral("当前测量值"),
+                                      QStringLiteral("输出OP"),  QStringLiteral("当前设定值"),
+                                      QStringLiteral("输入1PV"), QStringLiteral("输入2PV"),
+                                      QStringLiteral("SV1"),     QStringLiteral("SV2")};
+    return captions;
+}
+
+QString RingDateText(double serial) {
+    const CivilDate date = DateFromDaySerial(serial);
+    return QDate(date.year, date.month, date.day).toString(QStringLiteral("yyyy/M/d"));
+}
+
+QString RingTimeText(double fraction) {
+    const ClockTime time = TimeFromDayFraction(fraction);
+    return QTime(time.hour, time.minute, time.second).toString(QStringLiteral("H:mm:ss"));
+}
+
+QString RingCellText(const RingRecord& record, int column) {
+    switch (column) {
+        case 0:
+            return QString::number(record.id);
+        case kRingTableDateColumn:
+            return RingDateText(record.date);
+        case kRingTableTimeColumn:
+            return RingTimeText(record.time);
+        default:
+            if (column < 0 || column >= kRingTableColumns) return {};
+            return QString::fromStdString(FormatNumber(record.values[column - 3]));
+    }
+}
+
+}  // namespace vt
