@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+#include "overview_decoding.h"
+
+namespace vt {
+
+// A read-only value box of the overview. It carries its control name as object and accessible
+// name, and touches its text, colour and visibility only when they change, so a refresh that
+// finds nothing new repaints nothing.
+class ReadoutLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit ReadoutLabel(const QString& name, QWidget* parent = nullptr);
+
+    void apply(const ReadoutLook& look);
+    void showText(const QString& text);
+    void setBackground(const QColor& colour);
+    QColor background() const { return m_background; }
+
+  private:
+    QColor m_background;
+};
+
+}  // namespace vt

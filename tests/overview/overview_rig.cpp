@@ -1,0 +1,14 @@
+#include "overview_rig.h"
+
+namespace vt::test {
+
+OverviewRig::OverviewRig()
+    : link(line.ports()),
+      polling(link, state),
+      connection(link, polling, state),
+      context{state, link, polling, connection, line.ports(), station.database.path(), navigator} {
+    state.YSpan = 1500;
+    polling.setInterval(100);
+}
+
+}  // namespace vt::test
