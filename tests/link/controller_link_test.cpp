@@ -54,19 +54,6 @@ class SlowLinkTest : public ControllerLinkTest {
 
 }  // namespace
 
-TEST_F(ControllerLinkTest, ReplyCarriesTheValuesToTheContext) {
-    m_line.model().setInput(2, -456);
-    QObject context;
-    LinkReply seen;
-    m_link->submit(ReadInputJob(m_state, 1, 16), &context,
-                   [&](const LinkReply& reply) { seen = reply; });
-    ASSERT_TRUE(waitIdle());
-    EXPECT_TRUE(seen.ok());
-    ASSERT_EQ(seen.values.size(), 16u);
-    EXPECT_EQ(seen.values[1], -456);
-    EXPECT_EQ(seen.job.first, 1);
-}
-
 TEST_F(ControllerLinkTest, DestroyedContextGetsNoReply) {
     QSignalSpy finished(m_link.get(), &ControllerLink::jobFinished);
     bool called = false;

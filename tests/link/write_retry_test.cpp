@@ -81,11 +81,3 @@ TEST_F(WriteRetryTest, ExceptionIsRepeatedOnlyOnAnyFailure) {
     EXPECT_TRUE(outcome.retried);
     EXPECT_EQ(requests(), 3u);
 }
-
-TEST_F(WriteRetryTest, SuccessIsNeverRepeated) {
-    const WriteOutcome outcome = write(RetryRule::OnAnyFailure);
-    EXPECT_EQ(outcome.result, 1);
-    EXPECT_EQ(outcome.failure, LinkFailure::None);
-    EXPECT_FALSE(outcome.retried);
-    EXPECT_EQ(requests(), 1u);
-}
