@@ -16,7 +16,9 @@ struct ZoomRow {
     std::int16_t firstIndex;
 };
 
-// SampleStep x ZoomLevel is always 150 and row 241 always falls at x = 9000.
+// SampleStep x ZoomLevel is always 150 and FirstIndex = 240 - 60 x ZoomLevel: row r is drawn at
+// x = (r - FirstIndex) x SampleStep, so row 240, the last one drawn after a live load, lies on
+// the x = 9000 grid line at every level.
 constexpr std::array<ZoomRow, kMaxZoomLevel> kZoomTable{
     {{150.0f, 180}, {75.0f, 120}, {50.0f, 60}, {37.5f, 0}}};
 
