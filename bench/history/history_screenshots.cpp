@@ -24,15 +24,18 @@ namespace {
 constexpr int kDayRecords = 8640;  // one day of ten-second records
 constexpr double kStepSeconds = 10;
 
-// Set value of the day: warm-up ramp, a long soak, and a step up 35 minutes before the end.
+// Set value of the day: warm-up ramp, a long soak, and a step up eight minutes before the end.
 double SetValueAt(double seconds) {
     const double hours = seconds / 3600;
     if (hours < 0.5) return 25;
     if (hours < 2) return 25 + (hours - 0.5) / 1.5 * 325;
     if (hours < 8) return 350;
     if (hours < 10) return 350 + (hours - 8) / 2 * 250;
-    return seconds < kDayRecords * kStepSeconds - 35 * 60 ? 600 : 650;
+    return seconds < kDayRecords * kStepSeconds - 8 * 60 ? 600 : 650;
 }
+
+// The controller shows one decimal place.
+float Tenths(double value) { return static_cast<float>(std::round(value * 10) / 10); }
 
 // A heated process under PI control, sampled every ten seconds.
 struct Process {
@@ -44,9 +47,10 @@ struct Process {
         const double error = sv - pv;
         integral = std::clamp(integral + error * kStepSeconds / 240, 0.0, 100.0);
         const double op = std::clamp(0.9 * error + integral, 0.0, 100.0);
-        pv += (8 * op - (pv - 25)) / 600 * kStepSeconds + 0.3 * std::sin(seconds / 37);
+        pv += (12 * op - (pv - 25)) / 600 * kStepSeconds + 0.3 * std::sin(seconds / 37);
         const double flow = 45 + 8 * std::sin(seconds / 5400);
-        return {float(pv), float(op), float(sv), float(pv + 1.5), float(flow), float(sv), 200, 0};
+        return {Tenths(pv),   Tenths(op), Tenths(sv), Tenths(pv + 1.5),
+                Tenths(flow), Tenths(sv), 200,        0};
     }
 };
 
@@ -93,7 +97,7 @@ int main(int argc, char** argv) {
 
     vt::test::HistoryRig rig;
     FillDay(rig.station.check.database(), QDateTime(QDate(2026, 3, 16), QTime(15, 40, 0)));
-    rig.state.LiveValue = {648.2f, 41.5f, 650, 649.7f, 47.3f, 650, 200};
+    rig.state.LiveValue = {649.6f, 54.3f, 650, 651.1f, 41.2f, 650, 200};
 
     vt::HistoryWindow history(rig.context);
     history.resize(1280, 800);

@@ -12,18 +12,13 @@
 #include <QVBoxLayout>
 
 #include "csv_export_job.h"
+#include "named_button.h"
 #include "ring_table_model.h"
 #include "window_navigator.h"
 
 namespace vt {
 
 namespace {
-
-QPushButton* Button(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
 
 QString SuggestedExportPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -56,12 +51,13 @@ void HistoryTableWindow::buildWidgets() {
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setAlternatingRowColors(true);
     m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    m_exportButton = Button(QStringLiteral("CommandExport"), QStringLiteral("导出CSV"));
+    m_exportButton = NamedButton(QStringLiteral("CommandExport"), QStringLiteral("导出CSV"));
     m_exportStatus = new QLabel;
     m_exportStatus->setObjectName(QStringLiteral("ExportStatus"));
-    QPushButton* back = Button(QStringLiteral("Command1"), QStringLiteral("返回上一级"));
+    QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回上一级"));
     connect(m_exportButton, &QPushButton::clicked, this, &HistoryTableWindow::chooseExportFile);
     connect(back, &QPushButton::clicked, this, &HistoryTableWindow::goBack);
 
@@ -80,7 +76,6 @@ void HistoryTableWindow::load() {
     m_db = DbConnection(m_context.databasePath, QStringLiteral("TABLE1"));
     m_model = std::make_unique<RingTableModel>(m_db.database());
     m_grid->setModel(m_model.get());
-    m_grid->resizeColumnsToContents();
 }
 
 void HistoryTableWindow::chooseExportFile() {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "history_readouts.h"
+#include "named_button.h"
 #include "ring_reader.h"
 #include "trend_chart.h"
 #include "window_navigator.h"
@@ -18,12 +19,6 @@ namespace {
 
 constexpr int kDisplayIntervalMs = 200;
 constexpr int kRedrawIntervalMs = 1000;
-
-QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 QLabel* TitleLabel(QWidget* parent) {
     auto* title = new QLabel(QStringLiteral("历史长周期曲线"), parent);
@@ -52,8 +47,8 @@ HistoryWindow::~HistoryWindow() { unload(); }
 void HistoryWindow::buildWidgets() {
     m_chart = new TrendChart(HistoryTrendSettings(), m_context.state, this);
     m_readouts = new HistoryReadouts(this);
-    QPushButton* table = Button(QStringLiteral("Command9"), QStringLiteral("历史表格"), this);
-    QPushButton* back = Button(QStringLiteral("Command1"), QStringLiteral("返回"), this);
+    QPushButton* table = NamedButton(QStringLiteral("Command9"), QStringLiteral("历史表格"), this);
+    QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回"), this);
     connect(table, &QPushButton::clicked, this, &HistoryWindow::openTable);
     connect(back, &QPushButton::clicked, this, &HistoryWindow::goBack);
 
@@ -102,6 +97,9 @@ void HistoryWindow::installKeys() {
 
 void HistoryWindow::load() {
     m_context.state.TrendWindowOpen = true;
+    // The live load below reads the newest record; a notice of an earlier one (raised while
+    // the overview was open) would only add a second copy of it.
+    m_context.state.NewHistorySampleFlag = false;
     m_db = DbConnection(m_context.databasePath, QStringLiteral("lsqx"));
     m_reader = std::make_unique<RingReader>(m_db.database(), Ring::TenSecond);
     setKeepOpen(true);

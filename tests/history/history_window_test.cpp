@@ -108,6 +108,15 @@ TEST_F(HistoryWindowTest, OnlyATenSecondRecordAddsASample) {
     EXPECT_EQ(trend().WriteIndex, 243);
 }
 
+TEST_F(HistoryWindowTest, ANoticeRaisedBeforeTheWindowOpenedAddsNoSecondCopy) {
+    rig.fillTenSecondRing(1, 500, QDateTime::currentDateTime());
+    rig.state.NewHistorySampleFlag = true;  // the logger's notice of record 500
+    open();
+    window->refreshDisplay();
+    EXPECT_EQ(trend().NewestId, 500);
+    EXPECT_EQ(trend().WriteIndex, 241);
+}
+
 TEST_F(HistoryWindowTest, ARecordWhileTheRulerIsOnWaitsUntilTheLiveWindowRuns) {
     const QDateTime start = QDateTime::currentDateTime();
     rig.fillTenSecondRing(1, 500, start.addSecs(-10));
