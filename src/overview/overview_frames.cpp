@@ -48,6 +48,7 @@ QGroupBox* BuildAlarmFrame(OverviewReadouts& readouts) {
     int k = 0;
     for (const char* name : names) {
         ReadoutLabel* readout = readouts.label(QLatin1String(name));
+        readout->reserveWidthFor(QStringLiteral("ABS(PV1-PV2)"));
         // The fault readouts come and go; their place stays so nothing else moves.
         QSizePolicy policy = readout->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
@@ -76,6 +77,7 @@ QGroupBox* BuildStateFrame(OverviewReadouts& readouts) {
 QGroupBox* BuildProgramFrame(OverviewReadouts& readouts) {
     QGridLayout* grid = nullptr;
     QGroupBox* frame = MakeFrame(QStringLiteral("Frame7"), QStringLiteral("PROGRAM"), grid);
+    readouts.label(QStringLiteral("D3XX_7"))->reserveWidthFor(QStringLiteral("偏差等待"));
     AddCaptionedReadouts(grid, readouts,
                          {{QStringLiteral("程序状态"), QStringLiteral("D3XX_0")},
                           {QStringLiteral("目标测量值"), QStringLiteral("D3XX_1")},

@@ -21,7 +21,9 @@ namespace {
 void AddSetValue(QGridLayout* grid, int row, int column, OverviewReadouts& readouts,
                  RunControlBar& bar, RunEntry entry, const QString& readout) {
     grid->addWidget(readouts.label(readout), row, column);
-    grid->addWidget(bar.entry(entry), row, column + 1);
+    QWidget* box = bar.entry(entry);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-00000.000")));
+    grid->addWidget(box, row, column + 1);
     QPushButton* button = bar.writeButton(entry);
     // The button comes and goes with the entry's focus; its place stays.
     QSizePolicy policy = button->sizePolicy();
@@ -34,7 +36,9 @@ void AddSetValue(QGridLayout* grid, int row, int column, OverviewReadouts& reado
 void AddToggle(QGridLayout* grid, int row, int column, OverviewReadouts& readouts,
                RunControlBar& bar, RunToggle toggle) {
     const int index = RunControl::CoilIndex(toggle);
-    grid->addWidget(readouts.label(QStringLiteral("D_1RW_%1").arg(index)), row, column);
+    ReadoutLabel* readout = readouts.label(QStringLiteral("D_1RW_%1").arg(index));
+    readout->reserveWidthFor(QStringLiteral("主自整定开"));
+    grid->addWidget(readout, row, column);
     grid->addWidget(bar.toggleButton(toggle), row, column + 1);
 }
 
@@ -67,6 +71,7 @@ QFrame* BuildTopBar(OverviewReadouts& readouts, RunControlBar& bar) {
     AddToggle(grid, 1, 13, readouts, bar, RunToggle::Standby);
     AddToggle(grid, 1, 15, readouts, bar, RunToggle::SvSelect);
     AddToggle(grid, 1, 17, readouts, bar, RunToggle::AutoTune);
+    grid->setColumnStretch(19, 1);  // spare width goes to the right, not into the boxes
     return frame;
 }
 
@@ -98,9 +103,10 @@ void BuildOverviewLayout(QWidget* window, const OverviewParts& parts) {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(parts.portPanel);
     bottom->addStretch(1);
-    bottom->addWidget(parts.linkHealth);
-    bottom->addWidget(parts.sampleStep);
-    bottom->addWidget(parts.surfaceWidth);
+    for (QWidget* status : {parts.linkHealth, static_cast<QWidget*>(parts.sampleStep),
+                            static_cast<QWidget*>(parts.surfaceWidth)}) {
+        bottom->addWidget(status, 0, Qt::AlignVCenter);
+    }
 
     auto* page = new QVBoxLayout(window);
     page->setContentsMargins(6, 6, 6, 6);

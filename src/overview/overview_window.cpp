@@ -118,6 +118,8 @@ void OverviewWindow::load() {
     m_clockTimer.start();
     restoreRulerColours();
     showClock();
+    // The operator's first step is opening the port, not typing a set value.
+    m_portPanel->setFocus();
 }
 
 void OverviewWindow::unload() {

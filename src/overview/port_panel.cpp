@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "number_text.h"
 #include "port_directory.h"
 #include "saved_link_settings.h"
+#include "titled_frame.h"
 
 namespace vt {
 
@@ -55,12 +55,6 @@ PortPanel::PortPanel(ControllerState& state, LinkConnection& connection, const P
     fillSelectors();
 }
 
-QGroupBox* PortPanel::makeFrame(const QString& name, const QString& title) {
-    auto* frame = new QGroupBox(title);
-    frame->setObjectName(name);
-    return frame;
-}
-
 QComboBox* PortPanel::makeCombo(const QString& name, const QStringList& items) {
     auto* combo = new QComboBox;
     combo->setObjectName(name);
@@ -78,19 +72,20 @@ void PortPanel::buildLayout() {
     m_device->setAccessibleName(QStringLiteral("PortDevice"));
     connect(m_port, &QComboBox::currentIndexChanged, this, &PortPanel::showDevice);
 
-    m_frames[0] = makeFrame(QStringLiteral("FramePort"), QStringLiteral("Port selection"));
-    auto* portRow = new QHBoxLayout(m_frames[0]);
+    m_frames[0] = new TitledFrame(QStringLiteral("FramePort"), QStringLiteral("Port selection"));
+    QHBoxLayout* portRow = m_frames[0]->body();
     portRow->addWidget(Caption(QStringLiteral("端口"), m_port));
     portRow->addWidget(m_port);
     portRow->addWidget(m_device);
 
-    m_frames[1] = makeFrame(QStringLiteral("FrameBaud"), QStringLiteral("Baud Rate"));
-    auto* baudRow = new QHBoxLayout(m_frames[1]);
+    m_frames[1] = new TitledFrame(QStringLiteral("FrameBaud"), QStringLiteral("Baud Rate"));
+    QHBoxLayout* baudRow = m_frames[1]->body();
     baudRow->addWidget(Caption(QStringLiteral("波特率"), m_baud));
     baudRow->addWidget(m_baud);
 
-    m_frames[2] = makeFrame(QStringLiteral("Frame5_0"), QStringLiteral("\nVerification mode"));
-    auto* parityRow = new QHBoxLayout(m_frames[2]);
+    m_frames[2] =
+        new TitledFrame(QStringLiteral("Frame5_0"), QStringLiteral("\nVerification mode"));
+    QHBoxLayout* parityRow = m_frames[2]->body();
     m_parity = new QButtonGroup(this);
     const QString parityTexts[] = {QStringLiteral("无校验"), QStringLiteral("奇校验"),
                                    QStringLiteral("偶校验")};
@@ -101,21 +96,22 @@ void PortPanel::buildLayout() {
         parityRow->addWidget(option);
     }
 
-    m_frames[3] = makeFrame(QStringLiteral("Frame5_1"), QStringLiteral("\nModule address"));
-    auto* addressRow = new QHBoxLayout(m_frames[3]);
+    m_frames[3] = new TitledFrame(QStringLiteral("Frame5_1"), QStringLiteral("\nModule address"));
+    QHBoxLayout* addressRow = m_frames[3]->body();
     addressRow->addWidget(Caption(QStringLiteral("站地址"), m_address));
     addressRow->addWidget(m_address);
 
     auto* open = new QPushButton(QStringLiteral("打开"));
     open->setObjectName(QStringLiteral("Command9"));
     connect(open, &QPushButton::clicked, this, &PortPanel::openWithCurrentSettings);
+    setFocusProxy(open);
     auto* close = new QPushButton(QStringLiteral("关闭"));
     close->setObjectName(QStringLiteral("Command10"));
     connect(close, &QPushButton::clicked, this, &PortPanel::closePort);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    for (QGroupBox* frame : m_frames) row->addWidget(frame);
+    for (TitledFrame* frame : m_frames) row->addWidget(frame);
     row->addWidget(open);
     row->addWidget(close);
 }
@@ -182,7 +178,7 @@ void PortPanel::openWithCurrentSettings() {
 void PortPanel::closePort() {
     m_connection.close();
     emit portClosed();
-    for (QGroupBox* frame : m_frames) frame->setVisible(true);
+    for (TitledFrame* frame : m_frames) frame->setVisible(true);
 }
 
 }  // namespace vt

@@ -7,7 +7,6 @@
 
 class QButtonGroup;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -16,6 +15,7 @@ namespace vt {
 class LinkConnection;
 class PortDirectory;
 class SavedLinkSettings;
+class TitledFrame;
 struct SavedLink;
 
 // The serial-port panel of the overview: port, baud rate, parity and module address, with
@@ -45,7 +45,6 @@ class PortPanel : public QWidget {
     void portClosed();  // disables them
 
   private:
-    QGroupBox* makeFrame(const QString& name, const QString& title);
     QComboBox* makeCombo(const QString& name, const QStringList& items);
     void buildLayout();
     void fillSelectors();
@@ -62,7 +61,7 @@ class PortPanel : public QWidget {
     QComboBox* m_address = nullptr;  // Combo2
     QButtonGroup* m_parity = nullptr;
     QLabel* m_device = nullptr;
-    std::array<QGroupBox*, 4> m_frames{};
+    std::array<TitledFrame*, 4> m_frames{};
 };
 
 }  // namespace vt

@@ -9,7 +9,7 @@ ReadoutLabel::ReadoutLabel(const QString& name, QWidget* parent) : QLabel(parent
     setFrameShadow(QFrame::Sunken);
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
-    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-0000.000")));
+    reserveWidthFor(QStringLiteral("-0000.0"));
     setBackground(palette().color(QPalette::Base));
 }
 
@@ -30,6 +30,10 @@ void ReadoutLabel::setBackground(const QColor& colour) {
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
+}
+
+void ReadoutLabel::reserveWidthFor(const QString& widest) {
+    setMinimumWidth(fontMetrics().horizontalAdvance(widest) + 2 * frameWidth() + 6);
 }
 
 }  // namespace vt

@@ -18,6 +18,8 @@ class ReadoutLabel : public QLabel {
     void apply(const ReadoutLook& look);
     void showText(const QString& text);
     void setBackground(const QColor& colour);
+    // Keeps room for the widest text the readout shows, so changing texts move nothing.
+    void reserveWidthFor(const QString& widest);
     QColor background() const { return m_background; }
 
   private:
