@@ -49,7 +49,7 @@ TEST_F(PortPanelTest, PanelListsAndTheDeviceOfThePort) {
     EXPECT_EQ(device->text(), QStringLiteral("/dev/ttyUSB4"));
 }
 
-TEST_F(PortPanelTest, RestoredIndicesHoldUntilOpenedThenTheChosenSettingsAreSaved) {
+TEST_F(PortPanelTest, RestoredIndicesHoldUntilOpenedAndEveryOpenIsSaved) {
     ASSERT_TRUE(saved().save(3, 8, 2, 5));
     auto window = load();
     EXPECT_EQ(Combo(window.get(), "Combo1")->currentText(), QStringLiteral("3 "));
@@ -60,6 +60,14 @@ TEST_F(PortPanelTest, RestoredIndicesHoldUntilOpenedThenTheChosenSettingsAreSave
     EXPECT_EQ(m_rig.state.LinkSettings[SlaveAddress], 4);
     EXPECT_EQ(m_rig.state.LinkSettings[BaudCode], 8);
 
+    // Opened as restored: the slots now hold the port and address themselves.
+    Click(window.get(), "Command9");
+    EXPECT_EQ(m_rig.state.LinkSettings[PortNumber], 3);
+    EXPECT_EQ(m_rig.state.LinkSettings[SlaveAddress], 5);
+    EXPECT_EQ(m_rig.state.LinkSettings[ParityCode], 2);
+    EXPECT_EQ(saved().restore(), (SavedLink{2, 8, 2, 4}));
+
+    // Opening again while open takes the new choice: the simulator on port 1.
     Combo(window.get(), "Combo1")->setCurrentIndex(0);
     Combo(window.get(), "Combo5")->setCurrentIndex(5);
     window->findChild<QRadioButton*>("Option2_1")->setChecked(true);
