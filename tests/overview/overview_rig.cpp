@@ -2,8 +2,9 @@
 
 namespace vt::test {
 
-OverviewRig::OverviewRig()
-    : link(line.ports()),
+OverviewRig::OverviewRig(sim::SimulatorOptions options)
+    : line(options),
+      link(line.ports()),
       polling(link, state),
       connection(link, polling, state),
       context{state, link, polling, connection, line.ports(), station.database.path(), navigator} {

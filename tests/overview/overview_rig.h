@@ -33,7 +33,7 @@ class RecordingNavigator : public WindowNavigator {
 // polling cycle and connection, a fresh database in a temporary folder and a navigator that
 // only records.
 struct OverviewRig {
-    OverviewRig();
+    explicit OverviewRig(sim::SimulatorOptions options = SimulatedLine::Frozen());
 
     SimulatedLine line;
     vt::testing::TempStation station;
