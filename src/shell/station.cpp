@@ -19,7 +19,8 @@ constexpr std::int16_t kInitialAxisSpan = 1500;
 Station::Station(const StationOptions& options, QObject* parent)
     : QObject(parent),
       m_options(options),
-      m_ports(MakePorts(options)),
+      m_simulator(options.simulate ? StartSimulator() : nullptr),
+      m_ports(MakePorts(options, m_simulator.get())),
       m_link(m_ports),
       m_polling(m_link, m_state),
       m_connection(m_link, m_polling, m_state),
@@ -33,22 +34,27 @@ Station::Station(const StationOptions& options, QObject* parent)
 
 Station::~Station() = default;
 
-PortDirectory Station::MakePorts(const StationOptions& options) {
+std::unique_ptr<sim::SimulatorServer> Station::StartSimulator() {
+    auto simulator = std::make_unique<sim::SimulatorServer>();
+    if (!simulator->start()) {
+        qCCritical(lcStation) << "the simulated controller could not start";
+        return nullptr;
+    }
+    qCInfo(lcStation) << "simulated controller on port 1:" << simulator->devicePath().c_str();
+    return simulator;
+}
+
+// The link keeps its own copy of the port devices, so they are settled before it is made.
+PortDirectory Station::MakePorts(const StationOptions& options,
+                                 const sim::SimulatorServer* simulator) {
     PortDirectory ports;
     for (const auto& override : options.ports) ports.setDevice(override.port, override.device);
+    if (simulator) ports.setDevice(kSimulatedPort, QString::fromStdString(simulator->devicePath()));
     return ports;
 }
 
 bool Station::start() {
-    if (m_options.simulate) {
-        m_simulator = std::make_unique<sim::SimulatorServer>();
-        if (!m_simulator->start()) {
-            qCCritical(lcStation) << "the simulated controller could not start";
-            return false;
-        }
-        m_ports.setDevice(kSimulatedPort, QString::fromStdString(m_simulator->devicePath()));
-        qCInfo(lcStation) << "simulated controller on port 1:" << m_ports.devicePath(1);
-    }
+    if (m_options.simulate && !m_simulator) return false;
     StationDatabase(m_options.databasePath).prepare();
     m_state.YSpan = kInitialAxisSpan;
     m_splash = new SplashWindow;

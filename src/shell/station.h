@@ -10,6 +10,7 @@
 #include "link_connection.h"
 #include "polling_cycle.h"
 #include "port_directory.h"
+#include "splash_window.h"
 #include "station_options.h"
 #include "station_window_flow.h"
 
@@ -19,7 +20,6 @@ namespace sim {
 class SimulatorServer;
 }
 
-class SplashWindow;
 
 // The running station: the shared store, the controller link with its polling cycle (the
 // hidden carrier `Met1`), the data logger (the hidden carrier `mscom`), the window flow and,
@@ -47,7 +47,9 @@ signals:
     void started();
 
 private:
-    static PortDirectory MakePorts(const StationOptions& options);
+    static std::unique_ptr<sim::SimulatorServer> StartSimulator();
+    static PortDirectory MakePorts(const StationOptions& options,
+                                   const sim::SimulatorServer* simulator);
     void finishStartUp();
 
     StationOptions m_options;

@@ -1,5 +1,7 @@
 #include "station_window_flow.h"
 
+#include <QScreen>
+
 #include "history_table_window.h"
 #include "history_window.h"
 #include "overview_window.h"
@@ -23,9 +25,7 @@ StationWindowFlow::~StationWindowFlow() {
 
 OverviewWindow* StationWindowFlow::showOverview() {
     if (!m_overview) m_overview = new OverviewWindow(m_context);
-    m_overview->showMaximized();
-    m_overview->raise();
-    m_overview->activateWindow();
+    ShowFullSize(m_overview);
     return m_overview;
 }
 
@@ -33,6 +33,14 @@ OverviewWindow* StationWindowFlow::overview() const { return m_overview; }
 HistoryWindow* StationWindowFlow::history() const { return m_history; }
 HistoryTableWindow* StationWindowFlow::historyTable() const { return m_historyTable; }
 GuardedWindow* StationWindowFlow::editor() const { return m_editor; }
+
+// Maximised, and sized to the screen for desktops without a window manager to do it.
+void StationWindowFlow::ShowFullSize(QWidget* window) {
+    if (const QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
+    window->raise();
+    window->activateWindow();
+}
 
 void StationWindowFlow::Unload(QWidget* window) {
     if (!window) return;
@@ -56,7 +64,7 @@ void StationWindowFlow::openHistory() {
     Unload(m_overview);
     m_overview = nullptr;
     if (!m_history) m_history = new HistoryWindow(m_context);
-    m_history->showMaximized();
+    ShowFullSize(m_history);
 }
 
 void StationWindowFlow::returnFromHistory() {
@@ -75,7 +83,7 @@ void StationWindowFlow::openHistoryTable() {
 void StationWindowFlow::returnFromHistoryTable() {
     Unload(m_historyTable);
     m_historyTable = nullptr;
-    if (m_history) m_history->showMaximized();
+    if (m_history) ShowFullSize(m_history);
 }
 
 void StationWindowFlow::exitStation() { emit exitRequested(); }

@@ -44,6 +44,7 @@ signals:
     void exitRequested();
 
 private:
+    static void ShowFullSize(QWidget* window);
     static void Unload(QWidget* window);
 
     StationContext m_context;
