@@ -65,8 +65,6 @@ void OverviewWindow::buildWidgets() {
     BuildOverviewLayout(
         this, OverviewParts{m_readouts, *m_runBar, m_chart, m_portPanel, m_navigation, m_linkHealth,
                             m_date, m_time, m_sampleStep, m_surface});
-    m_date->setBackground(kClockColour);
-    m_time->setBackground(kClockColour);
     SetUpTimer(m_displayTimer, "Timer1", kDisplayIntervalMs);
     SetUpTimer(m_redrawTimer, "Timer2", kRedrawIntervalMs);
     SetUpTimer(m_clockTimer, "Timer3", kClockIntervalMs);
