@@ -39,6 +39,11 @@ const std::map<std::string, Setter>& ValueOptions() {
              c.links.push_back(v);
              return !v.empty();
          }},
+        {"--write-log",
+         [](CommandLine& c, const std::string& v) {
+             c.writeLog = v;
+             return !v.empty();
+         }},
         {"--slave", Number(&SimulatorOptions::slaveAddress)},
         {"--baud", Number(&SimulatorOptions::baudCode)},
         {"--parity", Number(&SimulatorOptions::parityCode)},
@@ -94,6 +99,8 @@ std::string UsageText() {
            "Serves a simulated VT5800 controller as a Modbus RTU slave on a pseudo-terminal\n"
            "and prints the terminal's path.\n\n"
            "  --link PATH              also reach the terminal through a symlink PATH\n"
+           "  --write-log PATH         append \"holding N VALUE\" or \"coil N 0|1\" to PATH for\n"
+           "                           each write carried out\n"
            "  --slave N                slave address (default 1)\n"
            "  --baud CODE              baud code 0..8 for wire-time emulation (default 2)\n"
            "  --parity CODE            0 none, 1 odd, 2 even (default 0)\n"

@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "simulator_server.h"
+#include "write_log.h"
 
 // Serves until SIGINT or SIGTERM; the path of the terminal is the one line on stdout.
 int main(int argc, char** argv) {
@@ -24,7 +25,14 @@ int main(int argc, char** argv) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);  // before any thread starts
 
-    SimulatorServer server(cmd.options);
+    WriteLog writeLog;
+    if (!cmd.writeLog.empty() && !writeLog.open(cmd.writeLog)) {
+        std::cerr << "vt5800-sim: cannot write to " << cmd.writeLog << "\n";
+        return 1;
+    }
+    SimulatorServer server(cmd.options);  // stops serving before the log closes
+    server.setWriteObserver(
+        [&writeLog](Table table, int number, int value) { writeLog.record(table, number, value); });
     if (!server.start()) {
         std::cerr << "vt5800-sim: cannot open a pseudo-terminal\n";
         return 1;

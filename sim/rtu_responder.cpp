@@ -116,6 +116,7 @@ Frame RtuResponder::writeCoil(const Frame& request) {
         return Exception(request, MODBUS_EXCEPTION_ILLEGAL_DATA_ADDRESS);
     }
     m_model.setCoil(n, value == kCoilOn);
+    written(Table::Coil, n, value == kCoilOn);
     return Echo(request);
 }
 
@@ -124,9 +125,11 @@ Frame RtuResponder::writeRegister(const Frame& request, const std::set<int>& exc
     if (!Writable(Table::HoldingRegister, reg, 1) || exceptions.count(reg) > 0) {
         return Exception(request, MODBUS_EXCEPTION_ILLEGAL_DATA_ADDRESS);
     }
-    if (!m_model.setHolding(reg, static_cast<std::int16_t>(Word(request, 4)))) {
+    const auto value = static_cast<std::int16_t>(Word(request, 4));
+    if (!m_model.setHolding(reg, value)) {
         return Exception(request, MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE);
     }
+    written(Table::HoldingRegister, reg, value);
     return Echo(request);
 }
 
@@ -142,7 +145,9 @@ Frame RtuResponder::writeCoils(const Frame& request) {
     }
     for (int i = 0; i < count; ++i) {
         const std::uint8_t byte = request[kMultiWriteData + static_cast<std::size_t>(i / 8)];
-        m_model.setCoil(first + i, (byte >> (i % 8)) & 1u);
+        const bool on = (byte >> (i % 8)) & 1u;
+        m_model.setCoil(first + i, on);
+        written(Table::Coil, first + i, on);
     }
     return Echo(request);
 }
@@ -165,7 +170,14 @@ Frame RtuResponder::writeRegisters(const Frame& request, const std::set<int>& ex
     if (!m_model.writeHoldingBlock(first, values)) {
         return Exception(request, MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE);
     }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        written(Table::HoldingRegister, first + static_cast<int>(i), values[i]);
+    }
     return Echo(request);
+}
+
+void RtuResponder::written(Table table, int number, int value) const {
+    if (m_observer) m_observer(table, number, value);
 }
 
 }  // namespace vt::sim

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <set>
 
 #include "controller_model.h"
@@ -18,9 +19,13 @@ struct ExceptionRegisters {
 // whole frame with a valid CRC; the answer is a normal or an exception answer.
 class RtuResponder {
   public:
+    // Told of each coil or holding register a write carried out, with its new value.
+    using WriteObserver = std::function<void(Table table, int number, int value)>;
+
     explicit RtuResponder(ControllerModel& model) : m_model(model) {}
 
     Frame answer(const Frame& request, const ExceptionRegisters& exceptions);
+    void setWriteObserver(WriteObserver observer) { m_observer = std::move(observer); }
 
   private:
     Frame readBits(const Frame& request, Table table);
@@ -29,8 +34,10 @@ class RtuResponder {
     Frame writeRegister(const Frame& request, const std::set<int>& exceptions);
     Frame writeCoils(const Frame& request);
     Frame writeRegisters(const Frame& request, const std::set<int>& exceptions);
+    void written(Table table, int number, int value) const;
 
     ControllerModel& m_model;
+    WriteObserver m_observer;
 };
 
 }  // namespace vt::sim

@@ -90,6 +90,10 @@ void SimulatorServer::removeLinks() {
     m_links.clear();
 }
 
+void SimulatorServer::setWriteObserver(RtuResponder::WriteObserver observer) {
+    m_responder.setWriteObserver(std::move(observer));
+}
+
 SimulatorOptions SimulatorServer::options() const {
     std::lock_guard lock(m_optionsMutex);
     return m_options;

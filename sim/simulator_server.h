@@ -35,6 +35,8 @@ class SimulatorServer {
     std::string devicePath() const;                // the pty slave path the station opens
     bool addLink(const std::string& symlinkPath);  // a symlink to devicePath, removed on stop
     ControllerModel& model() { return m_model; }
+    // Called on the serving thread for each write carried out; set it before start().
+    void setWriteObserver(RtuResponder::WriteObserver observer);
 
     std::uint64_t requestsReceived() const { return m_received; }  // valid, for this slave
     std::uint64_t requestsServed() const { return m_served; }      // answers sent

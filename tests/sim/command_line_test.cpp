@@ -6,33 +6,21 @@ namespace vt::sim {
 namespace {
 
 TEST(CommandLineTest, ReadsEveryOption) {
-    const CommandLine c = ParseCommandLine({"--link",
-                                            "/tmp/a",
-                                            "--slave",
-                                            "3",
-                                            "--baud",
-                                            "5",
-                                            "--parity",
-                                            "2",
-                                            "--wire-time",
-                                            "--drop",
-                                            "0.25",
-                                            "--corrupt",
-                                            "0.5",
-                                            "--late",
-                                            "0.1",
-                                            "--exception-holding",
-                                            "3",
-                                            "--exception-holding",
-                                            "4102",
-                                            "--exception-input",
-                                            "1",
-                                            "--seed",
-                                            "42",
-                                            "--time-factor",
-                                            "60",
-                                            "--fail-first",
-                                            "2"});
+    const CommandLine c = ParseCommandLine({"--link",      "/tmp/a",
+                                            "--slave",     "3",
+                                            "--baud",      "5",
+                                            "--parity",    "2",
+                                            "--wire-time", "--drop",
+                                            "0.25",        "--corrupt",
+                                            "0.5",         "--late",
+                                            "0.1",         "--exception-holding",
+                                            "3",           "--exception-holding",
+                                            "4102",        "--exception-input",
+                                            "1",           "--seed",
+                                            "42",          "--time-factor",
+                                            "60",          "--fail-first",
+                                            "2",           "--write-log",
+                                            "/tmp/w"});
     ASSERT_EQ(c.error, "");
     EXPECT_EQ(c.links, std::vector<std::string>{"/tmp/a"});
     EXPECT_EQ(c.options.slaveAddress, 3);
@@ -47,6 +35,7 @@ TEST(CommandLineTest, ReadsEveryOption) {
     EXPECT_EQ(c.options.seed, 42u);
     EXPECT_DOUBLE_EQ(c.options.timeFactor, 60.0);
     EXPECT_EQ(c.options.failFirstAnswers, 2);
+    EXPECT_EQ(c.writeLog, "/tmp/w");
     EXPECT_FALSE(c.help);
 }
 
@@ -56,6 +45,7 @@ TEST(CommandLineTest, RejectsBadValuesAndUnknownArguments) {
     EXPECT_NE(ParseCommandLine({"--slave"}).error, "");
     EXPECT_NE(ParseCommandLine({"--time-factor", "0"}).error, "");
     EXPECT_NE(ParseCommandLine({"--bogus"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--write-log", ""}).error, "");
     EXPECT_TRUE(ParseCommandLine({"--help"}).help);
 }
 
