@@ -31,6 +31,8 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
 
     m_timer2.setInterval(200);
     m_timer1.setInterval(100);
+    m_timer2.setTimerType(Qt::PreciseTimer);
+    m_timer1.setTimerType(Qt::PreciseTimer);
     connect(&m_timer2, &QTimer::timeout, this, &SplashWindow::onTimer2);
     connect(&m_timer1, &QTimer::timeout, this, &SplashWindow::onTimer1);
     m_timer2.start();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -95,7 +96,13 @@ TEST_F(StationFlow, OverviewToHistoryAndBackReloadsTheOverviewWhileTheLoggerWrit
 
 TEST_F(StationFlow, EscapeOnTheOverviewEndsTheStation) {
     QSignalSpy exit(&flow(), &StationWindowFlow::exitRequested);
-    QTest::keyClick(flow().overview(), Qt::Key_Escape);
+    OverviewWindow* overview = flow().overview();
+    QApplication::setActiveWindow(overview);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(overview));
+    auto* entry = overview->findChild<QWidget*>(QStringLiteral("T_3RW_2"));
+    ASSERT_NE(entry, nullptr);
+    entry->setFocus();
+    QTest::keyClick(entry, Qt::Key_Escape);
     EXPECT_EQ(exit.count(), 1);
 }
 

@@ -1,5 +1,5 @@
-// The history tests share one application object, so that they can make real windows; test
-// discovery names no platform, and then the offscreen one is used.
+// Test programs that make real windows share one application object. Without a platform named
+// in the environment (as during test discovery) the offscreen one is used.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,8 +1,9 @@
+// Test programs without windows that still need an application object and its event loop:
+// the link's queued replies, the database driver, the logger's timer.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 
-// The link's replies travel by queued signals, so every test runs beside a Qt event loop.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
