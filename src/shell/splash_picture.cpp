@@ -1,5 +1,6 @@
 #include "splash_picture.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -15,11 +16,16 @@ void DrawPanel(QPainter& p, const QRectF& panel) {
     p.setBrush(QColor(18, 24, 20));
     p.drawRect(display);
     QFont digits(QStringLiteral("Monospace"));
-    digits.setPixelSize(static_cast<int>(display.height() * 0.7));
     digits.setBold(true);
+    digits.setPixelSize(static_cast<int>(display.height() * 0.7));
+    const QString reading = QStringLiteral("850.0");
+    // Shrink the digits until the reading fits the display with a margin.
+    while (digits.pixelSize() > 8 &&
+           QFontMetricsF(digits).horizontalAdvance(reading) > display.width() * 0.9)
+        digits.setPixelSize(digits.pixelSize() - 1);
     p.setFont(digits);
     p.setPen(QColor(255, 70, 50));
-    p.drawText(display, Qt::AlignCenter, QStringLiteral("850.0"));
+    p.drawText(display, Qt::AlignCenter, reading);
     const QRectF lower = panel.adjusted(18, panel.height() / 2 + 10, -18, -18);
     QFont small = p.font();
     small.setPixelSize(static_cast<int>(lower.height() * 0.45));

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "splash_picture.h"
@@ -36,6 +37,16 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     connect(&m_timer2, &QTimer::timeout, this, &SplashWindow::onTimer2);
     connect(&m_timer1, &QTimer::timeout, this, &SplashWindow::onTimer1);
     m_timer2.start();
+}
+
+void SplashWindow::showCentred() {
+    adjustSize();
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
 }
 
 void SplashWindow::onTimer2() {

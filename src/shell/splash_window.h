@@ -12,6 +12,9 @@ class SplashWindow : public QWidget {
 public:
     explicit SplashWindow(QWidget* parent = nullptr);
 
+    // Shows the window in the middle of its screen.
+    void showCentred();
+
     int SplashTickCount() const { return m_splashTickCount; }
 
 signals:

@@ -60,7 +60,7 @@ bool Station::start() {
     m_splash = new SplashWindow;
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_splash, &SplashWindow::finished, this, &Station::finishStartUp);
-    m_splash->show();
+    m_splash->showCentred();
     return true;
 }
 
