@@ -307,6 +307,13 @@ class Widget:
         window.wait_until(lambda w: "active" in w.states,
                           "to become active (a modal window may hold the focus)")
 
+    def request_close(self):
+        """Presses the close box of this widget's window (the message a window manager
+        sends for it); whether the window closes is up to the application."""
+        window = self.top_level()
+        self.app.wait_for(lambda: x11_windows.request_close(self.app.pid, window.name),
+                          f"the X window of {window!r}")
+
     def click(self):
         """Presses a button (or toggles a check box) once it is shown and enabled, and
         returns when the press has been delivered."""

@@ -1,8 +1,10 @@
-"""Top-level X windows of a process: find one by title and give it the input focus.
+"""Top-level X windows of a process: find one by title, give it the input focus, or ask it
+to close.
 
 Under Xvfb no window manager activates windows, so a Qt window never becomes active on
 its own and focus-in events (and typed keys) never reach its widgets. Setting the X input
-focus on the window makes Qt activate it, exactly as a window manager would.
+focus on the window makes Qt activate it, exactly as a window manager would; a
+WM_DELETE_WINDOW message is what a window manager sends when its close box is pressed.
 Uses libX11 through ctypes (package libx11-6), so no Python X bindings are needed.
 """
 
@@ -13,6 +15,20 @@ _display_p = ctypes.c_void_p
 _REVERT_TO_PARENT = 2
 _CURRENT_TIME = 0
 _IS_VIEWABLE = 2
+_CLIENT_MESSAGE = 33
+_NO_EVENT_MASK = 0
+
+
+class _ClientMessageEvent(ctypes.Structure):
+    _fields_ = [
+        ("type", ctypes.c_int), ("serial", _ulong), ("send_event", ctypes.c_int),
+        ("display", _display_p), ("window", _ulong), ("message_type", _ulong),
+        ("format", ctypes.c_int), ("data", ctypes.c_long * 5),
+    ]
+
+
+class _Event(ctypes.Union):
+    _fields_ = [("client", _ClientMessageEvent), ("pad", ctypes.c_long * 24)]
 
 
 class _WindowAttributes(ctypes.Structure):
@@ -54,6 +70,9 @@ def _load():
         "XRaiseWindow": (ctypes.c_int, [_display_p, _ulong]),
         "XSetInputFocus": (ctypes.c_int, [_display_p, _ulong, ctypes.c_int, _ulong]),
         "XFlush": (ctypes.c_int, [_display_p]),
+        "XSync": (ctypes.c_int, [_display_p, ctypes.c_int]),
+        "XSendEvent": (ctypes.c_int, [_display_p, _ulong, ctypes.c_int, ctypes.c_long,
+                                      ctypes.POINTER(_Event)]),
         "XFree": (ctypes.c_int, [ctypes.c_void_p]),
         "XStringToKeysym": (_ulong, [ctypes.c_char_p]),
     }
@@ -133,17 +152,44 @@ def _titled(name, title):
     return name == title or name.startswith(title + " \u2014 ")
 
 
-def activate(pid, title):
-    """Raises the mapped window of process pid titled title (or its only mapped window)
-    and gives it the input focus. Returns False when no such window is mapped (yet)."""
+def _window(pid, title):
+    """The mapped window of process pid titled title (or its only mapped window), or None."""
     windows = windows_of(pid)
     matches = [window for window, name in windows if _titled(name, title)]
     if not matches and len(windows) == 1:
         matches = [windows[0][0]]
-    if not matches:
+    return matches[0] if matches else None
+
+
+def activate(pid, title):
+    """Raises the mapped window of process pid titled title (or its only mapped window)
+    and gives it the input focus. Returns False when no such window is mapped (yet)."""
+    window = _window(pid, title)
+    if window is None:
         return False
     with _Display() as display:
-        _x.XRaiseWindow(display.handle, matches[0])
-        _x.XSetInputFocus(display.handle, matches[0], _REVERT_TO_PARENT, _CURRENT_TIME)
+        _x.XRaiseWindow(display.handle, window)
+        _x.XSetInputFocus(display.handle, window, _REVERT_TO_PARENT, _CURRENT_TIME)
         _x.XFlush(display.handle)
+    return True
+
+
+def request_close(pid, title):
+    """Asks that window to close, as its close box does (WM_DELETE_WINDOW). The server has
+    queued the message when this returns, ahead of any input generated later. Returns
+    False when no such window is mapped (yet)."""
+    window = _window(pid, title)
+    if window is None:
+        return False
+    with _Display() as display:
+        event = _Event()
+        message = event.client
+        message.type = _CLIENT_MESSAGE
+        message.window = window
+        message.message_type = _x.XInternAtom(display.handle, b"WM_PROTOCOLS", 0)
+        message.format = 32
+        message.data[0] = _x.XInternAtom(display.handle, b"WM_DELETE_WINDOW", 0)
+        message.data[1] = _CURRENT_TIME
+        _x.XSendEvent(display.handle, window, 0, _NO_EVENT_MASK, ctypes.byref(event))
+        _x.XSync(display.handle, 0)
     return True
