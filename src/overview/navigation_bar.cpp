@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "named_button.h"
+
 namespace vt {
 
 NavigationBar::NavigationBar(WindowNavigator& navigator, QWidget* parent) : QFrame(parent) {
@@ -36,8 +38,7 @@ NavigationBar::NavigationBar(WindowNavigator& navigator, QWidget* parent) : QFra
 }
 
 QPushButton* NavigationBar::addButton(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    QPushButton* button = NamedButton(name, caption, this);
     layout()->addWidget(button);
     return button;
 }

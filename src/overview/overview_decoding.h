@@ -2,25 +2,16 @@
 
 #include <QColor>
 #include <QString>
-#include <optional>
 #include <vector>
 
 #include "controller_state.h"
+#include "readout_look.h"
 
 namespace vt {
 
 // Backgrounds of the status readouts.
 inline const QColor kActiveColour{255, 192, 192};
 inline const QColor kInactiveColour{192, 255, 255};
-
-// What one refresh does to one readout. `unchanged` means the source holds a code that no
-// decoding table lists: the readout keeps whatever it showed before.
-struct ReadoutLook {
-    bool unchanged = false;
-    QString text;
-    std::optional<QColor> background;  // empty: the readout keeps its colour
-    bool visible = true;
-};
 
 // One readout of the overview: its control name and how it looks for the current state.
 struct Readout {

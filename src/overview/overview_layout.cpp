@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "entry_box.h"
 #include "overview_frames.h"
 #include "overview_readouts.h"
 #include "run_control_bar.h"
-#include "run_entry_box.h"
 
 namespace vt {
 

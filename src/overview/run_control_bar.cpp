@@ -4,17 +4,12 @@
 #include <QPushButton>
 
 #include "controller_link.h"
-#include "run_entry_box.h"
+#include "entry_box.h"
+#include "named_button.h"
 
 namespace vt {
 
 namespace {
-
-QPushButton* MakeButton(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
 
 QStringList NumberedEntries(int first, int last) {
     QStringList entries;
@@ -42,9 +37,9 @@ void RunControlBar::makeEntries() {
                                {RunEntry::SV2, "Command17", QStringLiteral("SV2")}};
     for (const EntrySpec& spec : specs) {
         const std::size_t slot = Slot(spec.entry);
-        auto* box = new RunEntryBox(QStringLiteral("T_3RW_%1").arg(static_cast<int>(spec.entry)));
-        QPushButton* button = MakeButton(QLatin1String(spec.button), spec.caption);
-        connect(box, &RunEntryBox::focusGained, button, &QWidget::show);
+        auto* box = new EntryBox(QStringLiteral("T_3RW_%1").arg(static_cast<int>(spec.entry)));
+        QPushButton* button = NamedButton(QLatin1String(spec.button), spec.caption);
+        connect(box, &EntryBox::focusGained, button, &QWidget::show);
         connect(button, &QPushButton::clicked, this,
                 [this, which = spec.entry] { writeEntry(which); });
         m_entries[slot] = box;
@@ -61,7 +56,7 @@ void RunControlBar::makeToggles() {
         {RunToggle::AutoTune, QStringLiteral("AT")}};
     for (const auto& [toggle, caption] : specs) {
         const int coil = RunControl::CoilIndex(toggle) + 1;
-        QPushButton* button = MakeButton(QStringLiteral("CoilToggle_%1").arg(coil), caption);
+        QPushButton* button = NamedButton(QStringLiteral("CoilToggle_%1").arg(coil), caption);
         connect(button, &QPushButton::clicked, this,
                 [this, which = toggle] { send(m_control.toggle(which)); });
         m_toggles[static_cast<std::size_t>(toggle)] = button;
@@ -78,7 +73,7 @@ void RunControlBar::makeSelectors() {
         combo->setObjectName(QLatin1String(name));
         combo->setAccessibleName(QLatin1String(name));
         QPushButton* button =
-            MakeButton(QStringLiteral("%1Write").arg(QLatin1String(name)), caption);
+            NamedButton(QStringLiteral("%1Write").arg(QLatin1String(name)), caption);
         connect(button, &QPushButton::clicked, this, [this, which = which, combo] {
             send(m_control.programWrite(which, combo->currentText()));
         });

@@ -11,7 +11,7 @@ class QPushButton;
 namespace vt {
 
 class ControllerLink;
-class RunEntryBox;
+class EntryBox;
 
 // The run-control widgets of the overview and what they do: three set-value entries with their
 // write buttons, five coil toggles and three program selectors with their buttons. The widgets
@@ -21,7 +21,7 @@ class RunControlBar : public QObject {
   public:
     RunControlBar(ControllerState& state, ControllerLink& link, QObject* parent = nullptr);
 
-    RunEntryBox* entry(RunEntry which) const { return m_entries[Slot(which)]; }
+    EntryBox* entry(RunEntry which) const { return m_entries[Slot(which)]; }
     QPushButton* writeButton(RunEntry which) const { return m_writeButtons[Slot(which)]; }
     QPushButton* toggleButton(RunToggle which) const {
         return m_toggles[static_cast<std::size_t>(which)];
@@ -48,7 +48,7 @@ class RunControlBar : public QObject {
 
     RunControl m_control;
     ControllerLink& m_link;
-    std::array<RunEntryBox*, 3> m_entries{};
+    std::array<EntryBox*, 3> m_entries{};
     std::array<QPushButton*, 3> m_writeButtons{};
     std::array<QPushButton*, 5> m_toggles{};
     std::array<QComboBox*, 3> m_selectors{};

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "named_button.h"
 #include "number_text.h"
 #include "trend_axis_editor.h"
 #include "trend_plot_area.h"
@@ -74,13 +75,13 @@ QWidget* TrendChart::buildButtonRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_raiseZoom = addButton(QStringLiteral("Command4"), s.RaiseZoomCaption);
-    m_lowerZoom = addButton(QStringLiteral("Command3"), s.LowerZoomCaption);
-    QPushButton* print = addButton(QStringLiteral("CommandPrint"), s.PrintCaption);
-    m_ruler = addButton(QStringLiteral("CommandRuler"), QStringLiteral("F4 标尺"));
-    QPushButton* select = addButton(QStringLiteral("CommandSelect"), s.SelectCaption);
-    m_newer = addButton(QStringLiteral("CommandNewer"), QStringLiteral("F6 左移"));
-    m_older = addButton(QStringLiteral("CommandOlder"), QStringLiteral("F7 右移"));
+    m_raiseZoom = NamedButton(QStringLiteral("Command4"), s.RaiseZoomCaption, this);
+    m_lowerZoom = NamedButton(QStringLiteral("Command3"), s.LowerZoomCaption, this);
+    QPushButton* print = NamedButton(QStringLiteral("CommandPrint"), s.PrintCaption, this);
+    m_ruler = NamedButton(QStringLiteral("CommandRuler"), QStringLiteral("F4 标尺"), this);
+    QPushButton* select = NamedButton(QStringLiteral("CommandSelect"), s.SelectCaption, this);
+    m_newer = NamedButton(QStringLiteral("CommandNewer"), QStringLiteral("F6 左移"), this);
+    m_older = NamedButton(QStringLiteral("CommandOlder"), QStringLiteral("F7 右移"), this);
     for (QPushButton* b : {m_raiseZoom, m_lowerZoom, print, m_ruler, select, m_newer, m_older})
         layout->addWidget(b);
     layout->addStretch(1);
@@ -90,12 +91,6 @@ QWidget* TrendChart::buildButtonRow() {
     connect(m_newer, &QPushButton::clicked, this, &TrendChart::pageNewer);
     connect(m_older, &QPushButton::clicked, this, &TrendChart::pageOlder);
     return row;
-}
-
-QPushButton* TrendChart::addButton(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    return button;
 }
 
 void TrendChart::setSource(RingWindowSource* source) { m_engine.setSource(source); }

@@ -54,7 +54,6 @@ class TrendChart : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QPushButton* addButton(const QString& name, const QString& caption);
     QWidget* buildLegendRow();
     QWidget* buildButtonRow();
     void raiseZoom();

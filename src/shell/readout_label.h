@@ -3,11 +3,11 @@
 #include <QColor>
 #include <QLabel>
 
-#include "overview_decoding.h"
+#include "readout_look.h"
 
 namespace vt {
 
-// A read-only value box of the overview. It carries its control name as object and accessible
+// A read-only value box of a station window. It carries its control name as object and accessible
 // name, and touches its text, colour and visibility only when they change, so a refresh that
 // finds nothing new repaints nothing.
 class ReadoutLabel : public QLabel {

@@ -1,0 +1,29 @@
+#include "entry_box.h"
+
+namespace vt {
+
+EntryBox::EntryBox(const QString& name, const QColor& focusedColour, QWidget* parent)
+    : QLineEdit(parent), m_focusedColour(focusedColour) {
+    setObjectName(name);
+    setAccessibleName(name);
+    setBackground(Qt::white);
+}
+
+void EntryBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    setBackground(m_focusedColour);
+    emit focusGained();
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    setBackground(Qt::white);
+}
+
+void EntryBox::setBackground(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour);
+    setPalette(p);
+}
+
+}  // namespace vt
