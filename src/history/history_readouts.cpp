@@ -5,23 +5,13 @@
 
 #include "number_text.h"
 #include "readout_label.h"
-#include "trend_text.h"
+#include "trend_readouts.h"
 
 namespace vt {
 
-namespace {
-
-const QColor kRulerColour{255, 255, 0};
-const QColor kStampColour{128, 255, 128};
-
-QString ValueText(float value) { return QString::fromStdString(FormatNumber(value)); }
-
-}  // namespace
-
-HistoryReadouts::HistoryReadouts(QWidget* parent)
-    : QWidget(parent),
-      m_date(new ReadoutLabel(QStringLiteral("Label2_9"), this)),
-      m_time(new ReadoutLabel(QStringLiteral("Label2_10"), this)) {
+HistoryReadouts::HistoryReadouts(QWidget* parent) : QWidget(parent) {
+    auto* date = new ReadoutLabel(QStringLiteral("Label2_9"), this);
+    auto* time = new ReadoutLabel(QStringLiteral("Label2_10"), this);
     static const std::array<QString, kPenCount> captions{
         QStringLiteral("PV1值"), QStringLiteral("输出OP"), QStringLiteral("SV值"),
         QStringLiteral("PV2值"), QStringLiteral("SV1值"),  QStringLiteral("SV2值")};
@@ -35,35 +25,17 @@ HistoryReadouts::HistoryReadouts(QWidget* parent)
         grid->addWidget(m_values[j], j / 3, (j % 3) * 2 + 1);
     }
     grid->setColumnMinimumWidth(6, 12);
-    grid->addWidget(m_date, 0, 7);
-    grid->addWidget(m_time, 1, 7);
-    restoreColours();
+    grid->addWidget(date, 0, 7);
+    grid->addWidget(time, 1, 7);
+    std::array<QColor, kPenCount> colours;
+    colours.fill(palette().color(QPalette::Base));
+    m_moments = new TrendReadouts({date, time, m_values}, colours, this);
+    m_moments->restoreColours();
 }
 
 void HistoryReadouts::showLiveValues(const ControllerState& state) {
-    for (int j = 0; j < kPenCount; ++j) m_values[j]->showText(ValueText(state.LiveValue[j]));
-}
-
-void HistoryReadouts::showRulerReading(double date, double time,
-                                       const std::array<float, kPenCount>& values) {
-    showDateTime(date, time);
-    m_date->setBackground(kRulerColour);
-    m_time->setBackground(kRulerColour);
-    for (int j = 0; j < kPenCount; ++j) {
-        m_values[j]->showText(ValueText(values[j]));
-        m_values[j]->setBackground(kRulerColour);
-    }
-}
-
-void HistoryReadouts::restoreColours() {
-    m_date->setBackground(kStampColour);
-    m_time->setBackground(kStampColour);
-    for (ReadoutLabel* value : m_values) value->setBackground(palette().color(QPalette::Base));
-}
-
-void HistoryReadouts::showDateTime(double date, double time) {
-    m_date->showText(TrendDateText(date));
-    m_time->showText(TrendTimeText(time));
+    for (int j = 0; j < kPenCount; ++j)
+        m_values[j]->showText(QString::fromStdString(FormatNumber(state.LiveValue[j])));
 }
 
 }  // namespace vt

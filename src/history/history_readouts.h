@@ -9,6 +9,7 @@
 namespace vt {
 
 class ReadoutLabel;
+class TrendReadouts;
 
 // The readouts of the history window: `D_3W`(0..5) with their captions, showing LiveValue[0..5]
 // or the ruler's reading, and the date `Label2_9` and time `Label2_10` of the first row of the
@@ -19,16 +20,12 @@ class HistoryReadouts : public QWidget {
     explicit HistoryReadouts(QWidget* parent = nullptr);
 
     void showLiveValues(const ControllerState& state);
-    // Label2_9 and Label2_10: a date (day serial) and a time of day (fraction).
-    void showDateTime(double date, double time);
-    void showRulerReading(double date, double time, const std::array<float, kPenCount>& values);
-    // Normal colours again once the ruler is off and the live window runs.
-    void restoreColours();
+    // The date, the time and the values as the chart's moments show them.
+    TrendReadouts* moments() const { return m_moments; }
 
   private:
     std::array<ReadoutLabel*, kPenCount> m_values{};
-    ReadoutLabel* m_date;  // Label2_9
-    ReadoutLabel* m_time;  // Label2_10
+    TrendReadouts* m_moments = nullptr;
 };
 
 }  // namespace vt

@@ -1,16 +1,15 @@
 #include "history_window.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "history_readouts.h"
 #include "named_button.h"
 #include "ring_reader.h"
 #include "trend_chart.h"
+#include "trend_readouts.h"
 #include "window_navigator.h"
 
 namespace vt {
@@ -38,7 +37,8 @@ HistoryWindow::HistoryWindow(StationContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("过程控制仪表"));
     buildWidgets();
     connectParts();
-    installKeys();
+    // Esc returns to the overview.
+    m_chart->installWindowKeys(this, [this] { goBack(); });
     load();
 }
 
@@ -76,23 +76,7 @@ void HistoryWindow::connectParts() {
     connect(&m_displayTimer, &QTimer::timeout, this, &HistoryWindow::refreshDisplay);
     connect(&m_redrawTimer, &QTimer::timeout, m_chart, &TrendChart::redraw);
     connect(m_chart, &TrendChart::displayPausedChanged, this, &HistoryWindow::displayPausedChanged);
-    connect(m_chart, &TrendChart::rulerMoved, m_readouts, &HistoryReadouts::showRulerReading);
-    connect(m_chart, &TrendChart::windowLoaded, m_readouts, &HistoryReadouts::showDateTime);
-}
-
-// Esc returns to the overview; F1..F7 act as the chart's buttons, wherever the focus is.
-void HistoryWindow::installKeys() {
-    for (int key : {int(Qt::Key_Escape), int(Qt::Key_F1), int(Qt::Key_F2), int(Qt::Key_F3),
-                    int(Qt::Key_F4), int(Qt::Key_F5), int(Qt::Key_F6), int(Qt::Key_F7)}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
-        connect(shortcut, &QShortcut::activated, this, [this, key] {
-            if (key == Qt::Key_Escape) {
-                goBack();
-            } else {
-                m_chart->handleKey(key);
-            }
-        });
-    }
+    m_readouts->moments()->follow(m_chart);
 }
 
 void HistoryWindow::load() {
@@ -122,19 +106,9 @@ void HistoryWindow::unload() {
     m_context.state.TrendWindowOpen = false;
 }
 
-void HistoryWindow::closeEvent(QCloseEvent* event) {
-    // The guard decides first: a refused close keeps the connection and the live appends.
-    GuardedWindow::closeEvent(event);
-    if (event->isAccepted()) unload();
-}
-
 void HistoryWindow::refreshDisplay() {
     ControllerState& state = m_context.state;
-    m_chart->refreshAxisLabels();
-    if (state.NewHistorySampleFlag) {
-        m_chart->appendLiveSample();
-        state.NewHistorySampleFlag = false;
-    }
+    m_chart->displayTick(state.NewHistorySampleFlag);
     m_readouts->showLiveValues(state);
 }
 
@@ -145,14 +119,13 @@ void HistoryWindow::displayPausedChanged(bool paused) {
         m_displayTimer.stop();
         return;
     }
-    m_readouts->restoreColours();
+    m_readouts->moments()->restoreColours();
     if (m_loaded) m_displayTimer.start();
 }
 
 void HistoryWindow::openTable() { m_context.navigator.openHistoryTable(); }
 
 void HistoryWindow::goBack() {
-    unload();
     leave();
     m_context.navigator.returnFromHistory();
 }

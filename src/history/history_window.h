@@ -28,15 +28,11 @@ class HistoryWindow : public GuardedWindow {
     // One tick of the display timer `Timer1`: axis labels, a new ten-second sample, readouts.
     void refreshDisplay();
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     void buildWidgets();
     void connectParts();
-    void installKeys();
     void load();
-    void unload();
+    void unload() override;
     void displayPausedChanged(bool paused);
     void openTable();
     void goBack();

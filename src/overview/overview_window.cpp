@@ -1,8 +1,5 @@
 #include "overview_window.h"
 
-#include <QCloseEvent>
-#include <QShortcut>
-
 #include "link_connection.h"
 #include "link_health_view.h"
 #include "navigation_bar.h"
@@ -14,6 +11,7 @@
 #include "run_control_bar.h"
 #include "saved_link_settings.h"
 #include "trend_chart.h"
+#include "trend_readouts.h"
 #include "trend_text.h"
 #include "window_navigator.h"
 
@@ -25,8 +23,6 @@ constexpr int kDisplayIntervalMs = 200;
 constexpr int kRedrawIntervalMs = 1000;
 constexpr int kClockIntervalMs = 1000;
 
-const QColor kRulerColour{255, 255, 0};
-const QColor kClockColour{128, 255, 128};
 const QColor kLiveValueColour{255, 192, 255};
 
 void SetUpTimer(QTimer& timer, const char* name, int interval) {
@@ -46,7 +42,8 @@ OverviewWindow::OverviewWindow(StationContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("\nProcess Controller  VT5800       OverView"));
     buildWidgets();
     connectParts();
-    installKeys();
+    // Esc anywhere in the window exits.
+    m_chart->installWindowKeys(this, [this] { exitStation(); });
     load();
 }
 
@@ -65,10 +62,23 @@ void OverviewWindow::buildWidgets() {
     BuildOverviewLayout(
         this, OverviewParts{m_readouts, *m_runBar, m_chart, m_portPanel, m_navigation, m_linkHealth,
                             m_date, m_time, m_sampleStep, m_surface});
+    makeMoments();
     SetUpTimer(m_displayTimer, "Timer1", kDisplayIntervalMs);
     SetUpTimer(m_redrawTimer, "Timer2", kRedrawIntervalMs);
     SetUpTimer(m_clockTimer, "Timer3", kClockIntervalMs);
     setMinimumSize(minimumSizeHint());
+}
+
+// The clock, the window's first moment and the ruler's reading share the date, the time and the
+// first six value readouts; the live PV, OP and SV stand out in pink.
+void OverviewWindow::makeMoments() {
+    TrendReadouts::Labels labels{m_date, m_time, {}};
+    std::array<QColor, kPenCount> colours;
+    for (int j = 0; j < kPenCount; ++j) {
+        labels.values[j] = m_readouts.label(QStringLiteral("D_3W_%1").arg(j));
+        colours[j] = j < 3 ? kLiveValueColour : palette().color(QPalette::Base);
+    }
+    m_moments = new TrendReadouts(labels, colours, this);
 }
 
 void OverviewWindow::connectParts() {
@@ -77,24 +87,13 @@ void OverviewWindow::connectParts() {
     connect(&m_clockTimer, &QTimer::timeout, this, &OverviewWindow::showClock);
     connect(m_chart, &TrendChart::displayPausedChanged, this,
             &OverviewWindow::displayPausedChanged);
-    connect(m_chart, &TrendChart::rulerMoved, this, &OverviewWindow::showRulerReading);
-    connect(m_chart, &TrendChart::windowLoaded, this, &OverviewWindow::showMoment);
+    m_moments->follow(m_chart);
     connect(m_portPanel, &PortPanel::portOpened, m_navigation,
             [this] { m_navigation->setSystemButtonsEnabled(true); });
     connect(m_portPanel, &PortPanel::portClosed, m_navigation,
             [this] { m_navigation->setSystemButtonsEnabled(false); });
     connect(m_navigation, &NavigationBar::historyRequested, this, &OverviewWindow::goToHistory);
     connect(m_navigation, &NavigationBar::exitRequested, this, &OverviewWindow::exitStation);
-}
-
-void OverviewWindow::installKeys() {
-    // Esc anywhere in the window exits; F1..F7 act as the chart's buttons.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &OverviewWindow::exitStation);
-    for (int key = Qt::Key_F1; key <= Qt::Key_F7; ++key) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
-        connect(shortcut, &QShortcut::activated, m_chart, [this, key] { m_chart->handleKey(key); });
-    }
 }
 
 void OverviewWindow::load() {
@@ -114,7 +113,7 @@ void OverviewWindow::load() {
     m_displayTimer.start();
     m_redrawTimer.start();
     m_clockTimer.start();
-    restoreRulerColours();
+    m_moments->restoreColours();
     showClock();
     // The operator's first step is opening the port, not typing a set value.
     m_portPanel->setFocus();
@@ -134,23 +133,12 @@ void OverviewWindow::unload() {
     m_context.state.TrendWindowOpen = false;
 }
 
-void OverviewWindow::closeEvent(QCloseEvent* event) {
-    // A refused close leaves the window fully working: nothing is released before the guard
-    // has decided.
-    GuardedWindow::closeEvent(event);
-    if (event->isAccepted()) unload();
-}
-
 void OverviewWindow::openWithCurrentSettings() { m_portPanel->openWithCurrentSettings(); }
 
 void OverviewWindow::refreshDisplay() {
     ControllerState& state = m_context.state;
-    if (!m_chart->displayPaused()) restoreRulerColours();
-    m_chart->refreshAxisLabels();
-    if (state.NewSampleFlag) {
-        m_chart->appendLiveSample();
-        state.NewSampleFlag = false;
-    }
+    if (!m_chart->displayPaused()) m_moments->restoreColours();
+    m_chart->displayTick(state.NewSampleFlag);
     m_readouts.refresh(state);
     m_sampleStep->showText(
         QString::fromStdString(FormatNumber(m_chart->engine().state().SampleStep)));
@@ -159,33 +147,7 @@ void OverviewWindow::refreshDisplay() {
 void OverviewWindow::showClock() {
     if (m_chart->rulerOn()) return;
     const TrendStamp now = StampOf(QDateTime::currentDateTime());
-    showMoment(now.date, now.time);
-}
-
-void OverviewWindow::showMoment(double date, double time) {
-    m_date->showText(TrendDateText(date));
-    m_time->showText(TrendTimeText(time));
-}
-
-void OverviewWindow::restoreRulerColours() {
-    m_date->setBackground(kClockColour);
-    m_time->setBackground(kClockColour);
-    for (int j = 0; j < 6; ++j) {
-        ReadoutLabel* readout = m_readouts.label(QStringLiteral("D_3W_%1").arg(j));
-        readout->setBackground(j < 3 ? kLiveValueColour : palette().color(QPalette::Base));
-    }
-}
-
-void OverviewWindow::showRulerReading(double date, double time,
-                                      const std::array<float, 6>& values) {
-    showMoment(date, time);
-    m_date->setBackground(kRulerColour);
-    m_time->setBackground(kRulerColour);
-    for (int j = 0; j < 6; ++j) {
-        ReadoutLabel* readout = m_readouts.label(QStringLiteral("D_3W_%1").arg(j));
-        readout->showText(QString::fromStdString(FormatNumber(values[j])));
-        readout->setBackground(kRulerColour);
-    }
+    m_moments->showMoment(now.date, now.time);
 }
 
 void OverviewWindow::displayPausedChanged(bool paused) {
@@ -200,13 +162,11 @@ void OverviewWindow::displayPausedChanged(bool paused) {
 }
 
 void OverviewWindow::goToHistory() {
-    unload();
     leave();
     m_context.navigator.openHistory();
 }
 
 void OverviewWindow::exitStation() {
-    unload();
     leave();
     m_context.navigator.exitStation();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QTimer>
-#include <array>
 #include <memory>
 
 #include "db_connection.h"
@@ -18,6 +17,7 @@ class RingReader;
 class RunControlBar;
 class SavedLinkSettings;
 class TrendChart;
+class TrendReadouts;
 
 // The station's main window `ssqx`: every live value of the controller with its decoded
 // status, the real-time trend, the run commands, the port panel and the way to every other
@@ -36,19 +36,13 @@ class OverviewWindow : public GuardedWindow {
     // readout and the sample step.
     void refreshDisplay();
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     void buildWidgets();
+    void makeMoments();
     void connectParts();
-    void installKeys();
     void load();
-    void unload();
+    void unload() override;
     void showClock();
-    void showMoment(double date, double time);  // Label2(9) and Label2(10)
-    void restoreRulerColours();
-    void showRulerReading(double date, double time, const std::array<float, 6>& values);
     void displayPausedChanged(bool paused);
     void goToHistory();
     void exitStation();
@@ -67,6 +61,7 @@ class OverviewWindow : public GuardedWindow {
     ReadoutLabel* m_time = nullptr;        // Label2_10
     ReadoutLabel* m_sampleStep = nullptr;  // Label19
     ReadoutLabel* m_surface = nullptr;     // Label20
+    TrendReadouts* m_moments = nullptr;    // Label2_9, Label2_10, D_3W_0..5
     QTimer m_displayTimer;                 // Timer1
     QTimer m_redrawTimer;                  // Timer2
     QTimer m_clockTimer;                   // Timer3

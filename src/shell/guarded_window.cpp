@@ -8,6 +8,7 @@ GuardedWindow::GuardedWindow(QWidget* parent) : QWidget(parent) {}
 
 void GuardedWindow::leave() {
     m_keepOpen = false;
+    unload();
     close();
 }
 
@@ -19,6 +20,7 @@ void GuardedWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    unload();
 }
 
 }  // namespace vt

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -130,6 +131,13 @@ void TrendChart::refreshAxisLabels() {
         m_plot->valueLabel(i)->setText(QString::number(labels[i]));
 }
 
+void TrendChart::displayTick(bool& newSample) {
+    refreshAxisLabels();
+    if (!newSample) return;
+    appendLiveSample();
+    newSample = false;
+}
+
 void TrendChart::redraw() {
     TrendPicture picture = m_engine.BuildPicture();
     for (int i = 0; i < kTimeLabelCount; ++i) {
@@ -162,6 +170,15 @@ bool TrendChart::handleKey(int qtKey) {
             return true;
         default:
             return false;
+    }
+}
+
+void TrendChart::installWindowKeys(QWidget* window, std::function<void()> escape) {
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    connect(esc, &QShortcut::activated, window, std::move(escape));
+    for (int key = Qt::Key_F1; key <= Qt::Key_F7; ++key) {
+        auto* shortcut = new QShortcut(QKeySequence(key), window);
+        connect(shortcut, &QShortcut::activated, this, [this, key] { handleKey(key); });
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "controller_state.h"
 #include "ring_record.h"
@@ -34,9 +35,15 @@ class TrendChart : public QWidget {
     // clears its sample flag).
     void appendLiveSample();
     void refreshAxisLabels();  // Label5 texts (the window's 200 ms timer)
-    void redraw();             // full redraw (the window's 1 s timer)
+    // One tick of the window's display timer: the axis labels, then the live sample when the
+    // logger set `newSample` (which is cleared).
+    void displayTick(bool& newSample);
+    void redraw();  // full redraw (the window's 1 s timer)
     // F1..F7 as the keyboard table says; true for these keys, false for any other.
     bool handleKey(int qtKey);
+    // The trend keys of the window the chart sits in, wherever its focus is: F1..F7 as
+    // handleKey, Esc calls `escape`.
+    void installWindowKeys(QWidget* window, std::function<void()> escape);
     bool displayPaused() const;  // ruler on or paged back: the window's display timer stops
     bool rulerOn() const;
     TrendEngine& engine() { return m_engine; }
