@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "number_text.h"
+#include "entry_text.h"
 #include "readout_label.h"
 #include "trend_readouts.h"
 
@@ -34,8 +34,7 @@ HistoryReadouts::HistoryReadouts(QWidget* parent) : QWidget(parent) {
 }
 
 void HistoryReadouts::showLiveValues(const ControllerState& state) {
-    for (int j = 0; j < kPenCount; ++j)
-        m_values[j]->showText(QString::fromStdString(FormatNumber(state.LiveValue[j])));
+    for (int j = 0; j < kPenCount; ++j) m_values[j]->showText(NumberText(state.LiveValue[j]));
 }
 
 }  // namespace vt

@@ -4,7 +4,7 @@
 #include <QTime>
 
 #include "day_serial.h"
-#include "number_text.h"
+#include "entry_text.h"
 
 namespace vt {
 
@@ -37,7 +37,7 @@ QString RingCellText(const RingRecord& record, int column) {
             return RingTimeText(record.time);
         default:
             if (column < 0 || column >= kRingTableColumns) return {};
-            return QString::fromStdString(FormatNumber(record.values[column - 3]));
+            return NumberText(record.values[column - 3]);
     }
 }
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <initializer_list>
 
-#include "number_text.h"
+#include "entry_text.h"
 
 namespace vt {
 
@@ -171,7 +171,7 @@ ReadoutLook RunModeLook(double code) {
         {{0, u"停止"}, {1, u"运行"}, {2, u"暂停"}, {4, u"结束"}, {8, u"复位"}, {16, u"休眠"}});
 }
 
-ReadoutLook NumberLook(double value) { return Look(QString::fromStdString(FormatNumber(value))); }
+ReadoutLook NumberLook(double value) { return Look(NumberText(value)); }
 
 ReadoutLook IntegerLook(std::int32_t value) { return Look(QString::number(value)); }
 

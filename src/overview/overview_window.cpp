@@ -1,9 +1,9 @@
 #include "overview_window.h"
 
+#include "entry_text.h"
 #include "link_connection.h"
 #include "link_health_view.h"
 #include "navigation_bar.h"
-#include "number_text.h"
 #include "overview_layout.h"
 #include "polling_cycle.h"
 #include "port_panel.h"
@@ -140,8 +140,7 @@ void OverviewWindow::refreshDisplay() {
     if (!m_chart->displayPaused()) m_moments->restoreColours();
     m_chart->displayTick(state.NewSampleFlag);
     m_readouts.refresh(state);
-    m_sampleStep->showText(
-        QString::fromStdString(FormatNumber(m_chart->engine().state().SampleStep)));
+    m_sampleStep->showText(NumberText(m_chart->engine().state().SampleStep));
 }
 
 void OverviewWindow::showClock() {

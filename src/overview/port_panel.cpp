@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "entry_text.h"
 #include "link_connection.h"
-#include "number_text.h"
 #include "port_directory.h"
 #include "saved_link_settings.h"
 #include "titled_frame.h"
@@ -17,22 +17,12 @@ namespace vt {
 
 namespace {
 
-QStringList NumberedItems(int first, int last) {
-    QStringList items;
-    for (int n = first; n <= last; ++n) items << QStringLiteral("%1 ").arg(n);
-    return items;
-}
-
 QStringList BaudItems() {
     return {QStringLiteral("0:4800 BPS"),    QStringLiteral("1:9600 BPS"),
             QStringLiteral("2:19200 BPS"),   QStringLiteral("3: 38400 BPS"),
             QStringLiteral("4: 57600 BPS"),  QStringLiteral("5: 115200 BPS"),
             QStringLiteral("6: 230400 BPS"), QStringLiteral("7: 460800 BPS"),
             QStringLiteral("8: 921600 BPS")};
-}
-
-std::int32_t LeadingCode(const QComboBox* combo) {
-    return RoundHalfEven(LeadingNumber(combo->currentText().toStdString()));
 }
 
 void SelectItem(QComboBox* combo, int index) {
@@ -118,8 +108,8 @@ void PortPanel::buildLayout() {
 
 void PortPanel::fillSelectors() {
     m_baud->addItems(BaudItems());
-    m_port->addItems(NumberedItems(PortDirectory::kFirstPort, PortDirectory::kLastPort));
-    m_address->addItems(NumberedItems(1, 16));
+    m_port->addItems(NumberedEntries(PortDirectory::kFirstPort, PortDirectory::kLastPort));
+    m_address->addItems(NumberedEntries(1, 16));
     showDevice();
 }
 
@@ -162,14 +152,16 @@ void PortPanel::selectParity(int code) {
     m_parity->setExclusive(true);
 }
 
-void PortPanel::showDevice() { m_device->setText(m_ports.devicePath(LeadingCode(m_port))); }
+void PortPanel::showDevice() {
+    m_device->setText(m_ports.devicePath(EntryCode(m_port->currentText())));
+}
 
 void PortPanel::openWithCurrentSettings() {
-    const std::int32_t port = LeadingCode(m_port);
-    const std::int32_t baud = LeadingCode(m_baud);
+    const std::int32_t port = EntryCode(m_port->currentText());
+    const std::int32_t baud = EntryCode(m_baud->currentText());
     const int checked = m_parity->checkedId();
     const std::int32_t parity = checked >= 0 ? checked : m_state.LinkSettings[ParityCode];
-    const std::int32_t address = LeadingCode(m_address);
+    const std::int32_t address = EntryCode(m_address->currentText());
     m_connection.open(port, baud, parity, address);
     if (m_saved) m_saved->save(port, baud, parity, address);
     emit portOpened();

@@ -1,5 +1,6 @@
 #include "run_control.h"
 
+#include "entry_text.h"
 #include "link_jobs.h"
 #include "number_text.h"
 
@@ -13,8 +14,6 @@ constexpr std::int32_t kSv2Register = 4;
 constexpr std::int32_t kRawMin = -10000;
 constexpr std::int32_t kRawMax = 30000;
 constexpr double kOutputMax = 100.0;
-
-double EntryNumber(const QString& text) { return LeadingNumber(text.toStdString()); }
 
 std::int32_t ProgramRegister(ProgramSelector selector) {
     switch (selector) {
@@ -79,7 +78,7 @@ LinkJob RunControl::toggle(RunToggle toggle) const {
 }
 
 LinkJob RunControl::programWrite(ProgramSelector selector, const QString& entryText) {
-    m_state.LinkSettings[WriteScratchProgram] = RoundHalfEven(EntryNumber(entryText));
+    m_state.LinkSettings[WriteScratchProgram] = EntryCode(entryText);
     return WriteRegisterJob(m_state, ProgramRegister(selector),
                             m_state.LinkSettings[WriteScratchProgram], RetryRule::OnNoAnswer);
 }

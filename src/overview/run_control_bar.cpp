@@ -5,19 +5,10 @@
 
 #include "controller_link.h"
 #include "entry_box.h"
+#include "entry_text.h"
 #include "named_button.h"
 
 namespace vt {
-
-namespace {
-
-QStringList NumberedEntries(int first, int last) {
-    QStringList entries;
-    for (int n = first; n <= last; ++n) entries << QStringLiteral("%1 ").arg(n);
-    return entries;
-}
-
-}  // namespace
 
 RunControlBar::RunControlBar(ControllerState& state, ControllerLink& link, QObject* parent)
     : QObject(parent), m_control(state), m_link(link) {

@@ -10,8 +10,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "entry_text.h"
 #include "named_button.h"
-#include "number_text.h"
 #include "trend_axis_editor.h"
 #include "trend_plot_area.h"
 #include "trend_surface.h"
@@ -29,8 +29,6 @@ QLabel* LegendLabel(const QString& name, const QString& text, QRgb rgb, QWidget*
     label->setPalette(palette);
     return label;
 }
-
-double EntryNumber(const QString& text) { return LeadingNumber(text.toStdString()); }
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "trend_readouts.h"
 
-#include "number_text.h"
+#include "entry_text.h"
 #include "readout_label.h"
 #include "trend_chart.h"
 #include "trend_text.h"
@@ -34,7 +34,7 @@ void TrendReadouts::showRulerReading(double date, double time,
     m_labels.date->setBackground(kRulerColour);
     m_labels.time->setBackground(kRulerColour);
     for (int j = 0; j < kPenCount; ++j) {
-        m_labels.values[j]->showText(QString::fromStdString(FormatNumber(values[j])));
+        m_labels.values[j]->showText(NumberText(values[j]));
         m_labels.values[j]->setBackground(kRulerColour);
     }
 }
