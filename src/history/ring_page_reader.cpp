@@ -1,35 +1,17 @@
 #include "ring_page_reader.h"
 
-#include <QSqlQuery>
 #include <QVariant>
 
 #include "ring_reader.h"
+#include "ring_record_row.h"
+#include "station_queries.h"
 
 namespace vt {
 
-namespace {
-
-QString CountStatement() {
-    return QStringLiteral("select count(*) from  Lpv_wdjl where LW_Id between ? and ?");
-}
-
-QString PageStatement() {
-    return QStringLiteral(
-        "select * from  Lpv_wdjl where LW_Id > ? and LW_Id <= ? order by LW_Id limit ?");
-}
-
-RingRecord RecordOf(const QSqlQuery& query) {
-    RingRecord record{
-        query.value(0).toInt(), query.value(1).toDouble(), query.value(2).toDouble(), {}};
-    for (int j = 0; j < static_cast<int>(record.values.size()); ++j)
-        record.values[j] = query.value(3 + j).toFloat();
-    return record;
-}
-
-}  // namespace
-
 RingPageReader::RingPageReader(const QSqlDatabase& db)
-    : m_db(db), m_count(db, CountStatement()), m_page(db, PageStatement()) {}
+    : m_db(db),
+      m_count(db, queries::CountBetween(Ring::TenSecond)),
+      m_page(db, queries::PageAfter(Ring::TenSecond)) {}
 
 bool RingPageReader::open() {
     m_newestId = RingReader(m_db, Ring::TenSecond).newestId();
@@ -69,7 +51,7 @@ bool RingPageReader::readInto(std::vector<RingRecord>& records, int limit) {
     int read = 0;
     QSqlQuery& query = m_page.query();
     while (query.next()) {
-        records.push_back(RecordOf(query));
+        records.push_back(RingRecordOf(query));
         ++read;
     }
     m_page.finish();

@@ -3,25 +3,11 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "ring_record_row.h"
 #include "ring_rule.h"
 #include "station_queries.h"
 
 namespace vt {
-
-namespace {
-
-RingRecord RecordAt(const QSqlQuery& query) {
-    RingRecord record;
-    record.id = query.value(0).toInt();
-    record.date = query.value(1).toDouble();
-    record.time = query.value(2).toDouble();
-    for (int i = 0; i < static_cast<int>(record.values.size()); ++i) {
-        record.values[i] = query.value(3 + i).toFloat();
-    }
-    return record;
-}
-
-}  // namespace
 
 RingReader::RingReader(const QSqlDatabase& db, Ring ring)
     : m_ring(ring),
@@ -48,7 +34,7 @@ std::vector<RingRecord> RingReader::readWindow(std::int32_t endId, std::int32_t 
         records.reserve(count);
         QSqlQuery& query = statement.query();
         while (static_cast<std::int32_t>(records.size()) < count && query.next()) {
-            records.push_back(RecordAt(query));
+            records.push_back(RingRecordOf(query));
         }
     }
     statement.finish();

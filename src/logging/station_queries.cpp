@@ -51,6 +51,18 @@ QString WindowNotBetween(Ring ring) {
         .arg(names.table, names.key);
 }
 
+QString CountBetween(Ring ring) {
+    const RingNames names = NamesOf(ring);
+    return QStringLiteral("select count(*) from  %1 where %2 between ? and ?")
+        .arg(names.table, names.key);
+}
+
+QString PageAfter(Ring ring) {
+    const RingNames names = NamesOf(ring);
+    return QStringLiteral("select * from  %1 where %2 > ? and %2 <= ? order by %2 limit ?")
+        .arg(names.table, names.key);
+}
+
 QString ReadLinkSettings() { return QStringLiteral("select * from  Charge_Data"); }
 
 QString WriteLinkSettings() {

@@ -27,6 +27,11 @@ QString WindowBetween(Ring ring);
 // Records with ids outside from .. to, oldest first (a window that wraps past the last id).
 QString WindowNotBetween(Ring ring);
 
+// The number of records with ids from .. to (inclusive).
+QString CountBetween(Ring ring);
+// Up to `limit` records with ids above `after` and up to `last`, in id order: after, last, limit.
+QString PageAfter(Ring ring);
+
 // The saved link settings: "select * from  Charge_Data" (fields 1, 2, 6, 7), and the update
 // of those four fields (port index, baud code, parity code, address index) of the first record.
 QString ReadLinkSettings();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "clock_reading.h"
+#include "ring_record_row.h"
 #include "ring_rule.h"
 #include "station_queries.h"
 
@@ -47,12 +48,7 @@ std::vector<RingRecord> RecordsByTime(const QSqlDatabase& db, Ring ring) {
     QSqlQuery query(db);
     query.exec(QStringLiteral("select * from %1 order by 2, 3").arg(TableOf(ring)));
     std::vector<RingRecord> records;
-    while (query.next()) {
-        RingRecord record{
-            query.value(0).toInt(), query.value(1).toDouble(), query.value(2).toDouble(), {}};
-        for (int i = 0; i < 8; ++i) record.values[i] = query.value(3 + i).toFloat();
-        records.push_back(record);
-    }
+    while (query.next()) records.push_back(RingRecordOf(query));
     return records;
 }
 
