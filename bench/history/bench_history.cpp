@@ -14,6 +14,7 @@
 #include "history_window.h"
 #include "ring_csv_exporter.h"
 #include "ring_table_model.h"
+#include "screenshots.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ double Elapsed(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e6; 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    vt::bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
     vt::test::HistoryRig rig;
     rig.fillTenSecondRing(1234, vt::kRingCapacity, QDateTime::currentDateTime());

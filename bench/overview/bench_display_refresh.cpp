@@ -17,6 +17,7 @@
 #include "overview_window.h"
 #include "polling_cycle.h"
 #include "port_directory.h"
+#include "screenshots.h"
 #include "station_database.h"
 #include "window_navigator.h"
 
@@ -75,7 +76,7 @@ void Report(const char* what, const std::function<void(int)>& work, int runs = 2
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    vt::bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const StationDatabase database(dir.filePath(QStringLiteral("Rdatabj.db")));

@@ -1,7 +1,5 @@
 #include "history_rig.h"
 
-#include "ring_fixture.h"
-
 namespace vt::test {
 
 HistoryRig::HistoryRig()
@@ -13,10 +11,11 @@ HistoryRig::HistoryRig()
 }
 
 std::int32_t HistoryRig::fillTenSecondRing(std::int32_t firstId, std::int32_t count,
-                                           const QDateTime& newestTime) {
+                                           const QDateTime& newestTime,
+                                           const vt::testing::RecordValues& values) {
     const QDateTime start = newestTime.addSecs(-10 * qint64{count - 1});
     return vt::testing::FillRing(station.check.database(), Ring::TenSecond, firstId, count, start,
-                                 10);
+                                 10, values);
 }
 
 }  // namespace vt::test

@@ -8,6 +8,7 @@
 #include "link_connection.h"
 #include "polling_cycle.h"
 #include "port_directory.h"
+#include "ring_fixture.h"
 #include "station_context.h"
 #include "temp_station.h"
 #include "window_navigator.h"
@@ -34,9 +35,10 @@ struct HistoryRig {
     HistoryRig();
 
     // Fills the ten-second ring with `count` records ten seconds apart, the first at id
-    // `firstId`, so that its newest record lies at `newestTime` today.
+    // `firstId`, so that its newest record lies at `newestTime` (values as FillRing's).
     std::int32_t fillTenSecondRing(std::int32_t firstId, std::int32_t count,
-                                   const QDateTime& newestTime);
+                                   const QDateTime& newestTime,
+                                   const vt::testing::RecordValues& values = {});
 
     vt::testing::TempStation station;
     ControllerState state;

@@ -15,12 +15,18 @@ namespace {
 
 const char* TableOf(Ring ring) { return ring == Ring::Second ? "pv_data" : "Lpv_wdjl"; }
 
+std::array<double, 8> IdValues(std::int32_t id) {
+    std::array<double, 8> values{};
+    for (int column = 0; column < 8; ++column) values[column] = id + column / 10.0;
+    return values;
+}
+
 }  // namespace
 
 QDateTime FixtureStart() { return QDateTime(QDate(2026, 3, 1), QTime(8, 0, 0), Qt::UTC); }
 
 std::int32_t FillRing(const QSqlDatabase& db, Ring ring, std::int32_t firstId, std::int32_t count,
-                      const QDateTime& start, int stepSeconds) {
+                      const QDateTime& start, int stepSeconds, const RecordValues& values) {
     QSqlDatabase connection = db;
     connection.transaction();
     QSqlQuery insert(db);
@@ -31,7 +37,8 @@ std::int32_t FillRing(const QSqlDatabase& db, Ring ring, std::int32_t firstId, s
         insert.bindValue(0, id);
         insert.bindValue(1, at.date);
         insert.bindValue(2, at.time);
-        for (int column = 0; column < 8; ++column) insert.bindValue(3 + column, id + column / 10.0);
+        const std::array<double, 8> logged = values ? values(n, id) : IdValues(id);
+        for (int column = 0; column < 8; ++column) insert.bindValue(3 + column, logged[column]);
         insert.exec();
     }
     const std::int32_t last = count > 0 ? (id == 1 ? kRingCapacity : id - 1) : firstId - 1;
