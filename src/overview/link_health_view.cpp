@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "control_names.h"
 #include "link_connection.h"
 #include "polling_cycle.h"
 
@@ -12,8 +13,7 @@ namespace {
 
 QLabel* MakeLabel(const QString& name) {
     auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setAccessibleName(name);
+    NameCaptionlessControl(label, name);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);

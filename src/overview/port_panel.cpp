@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "control_names.h"
 #include "entry_text.h"
 #include "link_connection.h"
 #include "port_directory.h"
@@ -47,8 +48,7 @@ PortPanel::PortPanel(ControllerState& state, LinkConnection& connection, const P
 
 QComboBox* PortPanel::makeCombo(const QString& name, const QStringList& items) {
     auto* combo = new QComboBox;
-    combo->setObjectName(name);
-    combo->setAccessibleName(name);
+    NameCaptionlessControl(combo, name);
     combo->addItems(items);
     return combo;
 }
@@ -58,8 +58,7 @@ void PortPanel::buildLayout() {
     m_baud = makeCombo(QStringLiteral("Combo5"), {});
     m_address = makeCombo(QStringLiteral("Combo2"), {});
     m_device = new QLabel;
-    m_device->setObjectName(QStringLiteral("PortDevice"));
-    m_device->setAccessibleName(QStringLiteral("PortDevice"));
+    NameCaptionlessControl(m_device, QStringLiteral("PortDevice"));
     connect(m_port, &QComboBox::currentIndexChanged, this, &PortPanel::showDevice);
 
     m_frames[0] = new TitledFrame(QStringLiteral("FramePort"), QStringLiteral("Port selection"));

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "control_names.h"
 #include "controller_link.h"
 #include "entry_box.h"
 #include "entry_text.h"
@@ -61,8 +62,7 @@ void RunControlBar::makeSelectors() {
         {ProgramSelector::Jump, "Combo6", QStringLiteral("跳段选择")}};
     for (const auto& [which, name, caption] : specs) {
         auto* combo = new QComboBox;
-        combo->setObjectName(QLatin1String(name));
-        combo->setAccessibleName(QLatin1String(name));
+        NameCaptionlessControl(combo, QLatin1String(name));
         QPushButton* button =
             NamedButton(QStringLiteral("%1Write").arg(QLatin1String(name)), caption);
         connect(button, &QPushButton::clicked, this, [this, which = which, combo] {

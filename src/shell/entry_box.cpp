@@ -1,11 +1,12 @@
 #include "entry_box.h"
 
+#include "control_names.h"
+
 namespace vt {
 
 EntryBox::EntryBox(const QString& name, const QColor& focusedColour, QWidget* parent)
     : QLineEdit(parent), m_focusedColour(focusedColour) {
-    setObjectName(name);
-    setAccessibleName(name);
+    NameCaptionlessControl(this, name);
     setBackground(Qt::white);
 }
 

@@ -1,10 +1,11 @@
 #include "readout_label.h"
 
+#include "control_names.h"
+
 namespace vt {
 
 ReadoutLabel::ReadoutLabel(const QString& name, QWidget* parent) : QLabel(parent) {
-    setObjectName(name);
-    setAccessibleName(name);
+    NameCaptionlessControl(this, name);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setAlignment(Qt::AlignCenter);

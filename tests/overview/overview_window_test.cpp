@@ -76,7 +76,7 @@ TEST_F(OverviewWindowTest, LoadArmsTheGuardAndPreparesTheControls) {
     for (const QString& name : OverviewDecoding::Names()) {
         const QWidget* label = Find(m_window.get(), name);
         if (label) {
-            EXPECT_EQ(label->accessibleName(), name);
+            EXPECT_EQ(label->accessibleDescription(), name);
         }
     }
 }
