@@ -10,46 +10,27 @@
 #include <vector>
 
 #include "link_jobs.h"
-#include "simulated_line.h"
+#include "link_stack_test.h"
 
-using namespace vt;
-using vt::test::kFastBaud;
-using vt::test::kSimPort;
-using vt::test::SimulatedLine;
-
+namespace vt::test {
 namespace {
 
-constexpr int kWait = 10000;
-
-sim::SimulatorOptions SlowLine() {
-    sim::SimulatorOptions options = SimulatedLine::Frozen();
-    options.emulateWireTime = true;
-    options.baudCode = 0;  // 4800 baud: a block read takes about 0.1 s
-    return options;
-}
-
-class ControllerLinkTest : public ::testing::Test {
+// The controller link with port 1 open; jobs go to the simulator's station number.
+class ControllerLinkTest : public LinkStackTest {
   protected:
     explicit ControllerLinkTest(sim::SimulatorOptions options = SimulatedLine::Frozen(),
                                 int baudCode = kFastBaud)
-        : m_line(options), m_link(std::make_unique<ControllerLink>(m_line.ports())) {
+        : LinkStackTest(options) {
         m_state.LinkSettings[PortNumber] = kSimPort;
-        m_state.LinkSettings[SlaveAddress] = 1;
+        m_state.LinkSettings[SlaveAddress] = kSimSlave;
         m_link->submit(OpenJob(kSimPort, baudCode, 0), nullptr);
     }
-
-    bool waitIdle() {
-        return QTest::qWaitFor([this] { return m_link->pendingJobs() == 0; }, kWait);
-    }
-
-    SimulatedLine m_line;
-    ControllerState m_state;
-    std::unique_ptr<ControllerLink> m_link;
 };
 
+// At 4800 baud a block read takes about 0.1 s.
 class SlowLinkTest : public ControllerLinkTest {
   protected:
-    SlowLinkTest() : ControllerLinkTest(SlowLine(), 0) {}
+    SlowLinkTest() : ControllerLinkTest(SimulatedLine::Slow(), 0) {}
 };
 
 }  // namespace
@@ -94,8 +75,8 @@ TEST_F(SlowLinkTest, DestructionFinishesTheJobInFlightAndDropsTheRest) {
     ASSERT_TRUE(waitIdle());
     QSignalSpy finished(m_link.get(), &ControllerLink::jobFinished);
     for (int i = 0; i < 10; ++i) m_link->submit(ReadInputJob(m_state, 1, 16), nullptr);
-    ASSERT_TRUE(finished.wait(kWait));
-    m_link.reset();
+    ASSERT_TRUE(finished.wait(kLinkWaitMs));
+    destroy();
     EXPECT_LT(m_line.server().requestsReceived(), 10u);
 }
 
@@ -108,7 +89,9 @@ TEST_F(ControllerLinkTest, UiKeepsRunningWhileTheLinkTimesOut) {
     timer.setInterval(10);
     QObject::connect(&timer, &QTimer::timeout, [&] { ++fired; });
     timer.start();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return fired >= 20; }, kWait));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fired >= 20; }, kLinkWaitMs));
     EXPECT_GT(m_link->pendingJobs(), 0);
     ASSERT_TRUE(waitIdle());
 }
+
+}  // namespace vt::test

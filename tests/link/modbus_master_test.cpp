@@ -4,16 +4,11 @@
 
 #include <array>
 
-#include "simulated_line.h"
+#include "master_on_line_test.h"
 
-using namespace vt;
-using vt::test::kFastBaud;
-using vt::test::kSimPort;
-using vt::test::SimulatedLine;
-
+namespace vt::test {
 namespace {
 
-constexpr int kSlave = 1;
 constexpr std::int32_t kUntouched = 777;
 
 std::array<std::int32_t, 16> Untouched() {
@@ -22,16 +17,7 @@ std::array<std::int32_t, 16> Untouched() {
     return dest;
 }
 
-class ModbusMasterTest : public ::testing::Test {
-  protected:
-    explicit ModbusMasterTest(sim::SimulatorOptions options = SimulatedLine::Frozen())
-        : m_line(options), m_master(m_line.ports()) {
-        EXPECT_EQ(m_master.OpenPort_Modbus(kSimPort, kFastBaud, 0), 0);
-    }
-
-    SimulatedLine m_line;
-    ModbusMaster m_master;
-};
+using ModbusMasterTest = MasterOnLineTest;
 
 }  // namespace
 
@@ -44,44 +30,44 @@ TEST_F(ModbusMasterTest, ReadsRegistersSignedAndBitsPacked) {
     m_line.model().setDiscreteInput(8, true);
 
     auto dest = Untouched();
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 1, 16, dest.data()), 16);
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 1, 16, dest.data()), 16);
     EXPECT_EQ(m_master.lastFailure(), LinkFailure::None);
     EXPECT_EQ(dest[0], -5);
     EXPECT_EQ(dest[15], 32767);
 
     std::array<std::int32_t, 33> config{};
     config.back() = kUntouched;  // one past the block: must not be written
-    EXPECT_EQ(m_master.Get_4X_DX(kSimPort, kSlave, 4102, 32, config.data()), 32);
+    EXPECT_EQ(m_master.Get_4X_DX(kSimPort, kSimSlave, 4102, 32, config.data()), 32);
     EXPECT_EQ(config[0], 2);
     EXPECT_EQ(config[10], m_line.model().holding(4112));
     EXPECT_EQ(config.back(), kUntouched);
 
     std::int32_t word = kUntouched;
-    EXPECT_EQ(m_master.Get_0X_B16(kSimPort, kSlave, 1, &word), 16);
+    EXPECT_EQ(m_master.Get_0X_B16(kSimPort, kSimSlave, 1, &word), 16);
     EXPECT_EQ(word, 0b101);
-    EXPECT_EQ(m_master.Get_1X_B16(kSimPort, kSlave, 1, &word), 16);
+    EXPECT_EQ(m_master.Get_1X_B16(kSimPort, kSimSlave, 1, &word), 16);
     EXPECT_EQ(word, 0x80);
 }
 
 TEST_F(ModbusMasterTest, WritesRegistersAndCoils) {
-    EXPECT_EQ(m_master.Set_4X_D1(kSimPort, kSlave, 3, -1234), 1);
+    EXPECT_EQ(m_master.Set_4X_D1(kSimPort, kSimSlave, 3, -1234), 1);
     EXPECT_EQ(m_line.model().holding(3), -1234);
-    EXPECT_EQ(m_master.Set_4X_D1(kSimPort, kSlave, 3, 65535), 1);  // 16-bit pattern of -1
+    EXPECT_EQ(m_master.Set_4X_D1(kSimPort, kSimSlave, 3, 65535), 1);  // 16-bit pattern of -1
     EXPECT_EQ(m_line.model().holding(3), -1);
-    EXPECT_GE(m_master.Set_0X_Bit1(kSimPort, kSlave, 4), 0);
+    EXPECT_GE(m_master.Set_0X_Bit1(kSimPort, kSimSlave, 4), 0);
     EXPECT_TRUE(m_line.model().coil(4));
-    EXPECT_GE(m_master.Rst_0X_Bit1(kSimPort, kSlave, 4), 0);
+    EXPECT_GE(m_master.Rst_0X_Bit1(kSimPort, kSimSlave, 4), 0);
     EXPECT_FALSE(m_line.model().coil(4));
 }
 
 TEST_F(ModbusMasterTest, RefusesRequestsOutsideTheProtocol) {
     auto dest = Untouched();
     std::array<std::int32_t, 130> big{};
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 1, 126, big.data()), kRefused);
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 1, 0, dest.data()), kRefused);
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 65530, 16, dest.data()), kRefused);
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 1, 126, big.data()), kRefused);
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 1, 0, dest.data()), kRefused);
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 65530, 16, dest.data()), kRefused);
     EXPECT_EQ(m_master.Get_3X_DX(kSimPort, 0, 1, 16, dest.data()), kRefused);  // broadcast
-    EXPECT_EQ(m_master.Set_4X_D1(kSimPort, kSlave, 3, 65536), kRefused);
+    EXPECT_EQ(m_master.Set_4X_D1(kSimPort, kSimSlave, 3, 65536), kRefused);
     EXPECT_EQ(m_master.lastFailure(), LinkFailure::Refused);
     EXPECT_EQ(dest, Untouched());
     EXPECT_EQ(big[0], 0);
@@ -90,14 +76,12 @@ TEST_F(ModbusMasterTest, RefusesRequestsOutsideTheProtocol) {
 }
 
 TEST_F(ModbusMasterTest, ExceptionAnswerGivesItsNegativeCode) {
-    auto options = m_line.server().options();
-    options.exceptionInputRegisters = {40};
-    m_line.server().setOptions(options);
+    m_line.change([](sim::SimulatorOptions& o) { o.exceptionInputRegisters = {40}; });
     auto dest = Untouched();
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 33, 16, dest.data()), -2);
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 33, 16, dest.data()), -2);
     EXPECT_EQ(m_master.lastFailure(), LinkFailure::Exception);
     EXPECT_EQ(dest, Untouched());
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 200, 16, dest.data()), -2);  // unmapped
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 200, 16, dest.data()), -2);  // unmapped
 }
 
 TEST_F(ModbusMasterTest, NoValidAnswerIsMinus8888) {
@@ -105,31 +89,28 @@ TEST_F(ModbusMasterTest, NoValidAnswerIsMinus8888) {
     EXPECT_EQ(m_master.Get_3X_DX(kSimPort, 2, 1, 16, dest.data()), kNoAnswer);  // nobody there
     EXPECT_EQ(m_master.lastFailure(), LinkFailure::NoAnswer);
 
-    auto options = m_line.server().options();
-    options.corruptRate = 1.0;
-    m_line.server().setOptions(options);
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 1, 16, dest.data()), kNoAnswer);
+    m_line.change([](sim::SimulatorOptions& o) { o.corruptRate = 1.0; });
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 1, 16, dest.data()), kNoAnswer);
     EXPECT_EQ(m_master.lastFailure(), LinkFailure::NoAnswer);
     EXPECT_EQ(dest, Untouched());
 
     m_master.ClosePort_Modbus(kSimPort);
-    EXPECT_EQ(m_master.Set_4X_D1(kSimPort, kSlave, 3, 1), kNoAnswer);
+    EXPECT_EQ(m_master.Set_4X_D1(kSimPort, kSimSlave, 3, 1), kNoAnswer);
     EXPECT_EQ(m_master.lastFailure(), LinkFailure::PortClosed);
 }
 
 TEST_F(ModbusMasterTest, LateAnswerIsNotTakenForTheNextOne) {
     m_line.model().setInput(1, 111);
     m_line.model().setInput(33, 333);
-    auto options = m_line.server().options();
-    options.lateRate = 1.0;
-    options.lateDelayMs = 150;  // beyond the response budget at 115200 baud
-    m_line.server().setOptions(options);
+    m_line.change([](sim::SimulatorOptions& o) {
+        o.lateRate = 1.0;
+        o.lateDelayMs = 150;  // beyond the response budget at 115200 baud
+    });
     auto dest = Untouched();
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 1, 16, dest.data()), kNoAnswer);
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 1, 16, dest.data()), kNoAnswer);
 
-    options.lateRate = 0.0;
-    m_line.server().setOptions(options);
-    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSlave, 33, 16, dest.data()), 16);
+    m_line.change([](sim::SimulatorOptions& o) { o.lateRate = 0.0; });
+    EXPECT_EQ(m_master.Get_3X_DX(kSimPort, kSimSlave, 33, 16, dest.data()), 16);
     EXPECT_EQ(dest[0], 333);
 }
 
@@ -143,3 +124,5 @@ TEST(ModbusMasterPorts, MissingDeviceLeavesThePortClosed) {
     EXPECT_EQ(master.Get_1X_B16(2, 1, 1, &word), kNoAnswer);
     EXPECT_EQ(word, kUntouched);
 }
+
+}  // namespace vt::test

@@ -8,15 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "controller_link.h"
-#include "link_connection.h"
-#include "simulated_line.h"
+#include "link_stack_test.h"
 
-using namespace vt;
-using vt::test::kFastBaud;
-using vt::test::kSimPort;
-using vt::test::SimulatedLine;
-
+namespace vt::test {
 namespace {
 
 constexpr int kWait = 15000;
@@ -68,32 +62,15 @@ void FillWithMarks(ControllerState& s) {
     s.RefreshScalingFromConfig();
 }
 
-// The station's link stack on one simulated (or missing) line.
-class PollingTest : public ::testing::Test {
+// The station's link stack on one simulated (or missing) line, polling fast.
+class PollingTest : public LinkStackTest {
   protected:
     explicit PollingTest(sim::SimulatorOptions options = SimulatedLine::Frozen())
-        : m_line(options) {
-        build(m_line.ports());
-    }
-
-    void build(const PortDirectory& ports) {
-        m_connection.reset();
-        m_polling.reset();
-        m_link = std::make_unique<ControllerLink>(ports);
-        m_polling = std::make_unique<PollingCycle>(*m_link, m_state);
-        m_polling->setInterval(kFastTicksMs);
-        m_connection = std::make_unique<LinkConnection>(*m_link, *m_polling, m_state);
-    }
+        : LinkStackTest(options, kFastTicksMs) {}
 
     bool waitTicks(QSignalSpy& ticks, int count) {
         return QTest::qWaitFor([&] { return ticks.count() >= count; }, kWait);
     }
-
-    SimulatedLine m_line;
-    ControllerState m_state;
-    std::unique_ptr<ControllerLink> m_link;
-    std::unique_ptr<PollingCycle> m_polling;
-    std::unique_ptr<LinkConnection> m_connection;
 };
 
 }  // namespace
@@ -204,15 +181,10 @@ TEST_F(PollingTest, StoppedControllerLeavesEveryTableAsItWas) {
     EXPECT_EQ(m_state.CoilBits[0], 1);
 }
 
+// At 4800 baud one tick takes longer than the interval.
 class SlowPollingTest : public PollingTest {
   protected:
-    static sim::SimulatorOptions SlowLine() {
-        sim::SimulatorOptions options = SimulatedLine::Frozen();
-        options.emulateWireTime = true;
-        options.baudCode = 0;  // 4800 baud: one tick takes longer than the interval
-        return options;
-    }
-    SlowPollingTest() : PollingTest(SlowLine()) {}
+    SlowPollingTest() : PollingTest(SimulatedLine::Slow()) {}
 };
 
 TEST_F(SlowPollingTest, TicksNeverOverlapOnASlowLink) {
@@ -240,3 +212,5 @@ TEST_F(SlowPollingTest, TicksNeverOverlapOnASlowLink) {
     EXPECT_LE(mostPending, 8);
     EXPECT_EQ(m_polling->failedBlocks(), 0);
 }
+
+}  // namespace vt::test

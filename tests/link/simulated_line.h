@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <functional>
 
 #include "port_directory.h"
 #include "simulator_server.h"
@@ -11,6 +12,8 @@ namespace vt::test {
 
 // Port number the tests open; the simulator stands behind it.
 inline constexpr int kSimPort = 1;
+// Station number the simulator answers to.
+inline constexpr int kSimSlave = 1;
 // 115200 baud: fast, yet every answer still waits out its wire time when emulated.
 inline constexpr int kFastBaud = 5;
 
@@ -27,6 +30,22 @@ class SimulatedLine {
         sim::SimulatorOptions options;
         options.runProcess = false;
         return options;
+    }
+
+    // A frozen controller at 4800 baud with the wire time emulated: a block read takes about
+    // 0.1 s.
+    static sim::SimulatorOptions Slow() {
+        sim::SimulatorOptions options = Frozen();
+        options.emulateWireTime = true;
+        options.baudCode = 0;
+        return options;
+    }
+
+    // Changes how the running simulator answers (drops, corruption, exceptions, late answers).
+    void change(const std::function<void(sim::SimulatorOptions&)>& edit) {
+        sim::SimulatorOptions options = m_server.options();
+        edit(options);
+        m_server.setOptions(options);
     }
 
     sim::SimulatorServer& server() { return m_server; }

@@ -2,46 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include "modbus_master.h"
-#include "simulated_line.h"
+#include "master_on_line_test.h"
 
-using namespace vt;
-using vt::test::kFastBaud;
-using vt::test::kSimPort;
-using vt::test::SimulatedLine;
-
+namespace vt::test {
 namespace {
 
-constexpr int kSlave = 1;
 constexpr int kSv1 = 3;
 
 // A line whose controller loses its first answer, or refuses every write to SV1.
-class WriteRetryTest : public ::testing::Test {
+class WriteRetryTest : public MasterOnLineTest {
   protected:
-    WriteRetryTest() : m_master(m_line.ports()) {
-        EXPECT_EQ(m_master.OpenPort_Modbus(kSimPort, kFastBaud, 0), 0);
-    }
-
     void loseFirstAnswer() {
-        auto options = m_line.server().options();
-        options.failFirstAnswers = 1;
-        m_line.server().setOptions(options);
+        m_line.change([](sim::SimulatorOptions& o) { o.failFirstAnswers = 1; });
     }
 
     void refuseSv1() {
-        auto options = m_line.server().options();
-        options.exceptionHoldingRegisters = {kSv1};
-        m_line.server().setOptions(options);
+        m_line.change([](sim::SimulatorOptions& o) { o.exceptionHoldingRegisters = {kSv1}; });
     }
 
     WriteOutcome write(RetryRule rule) {
-        return WriteWithRetry(m_master, kSimPort, kSlave, kSv1, 2500, rule);
+        return WriteWithRetry(m_master, kSimPort, kSimSlave, kSv1, 2500, rule);
     }
 
     std::uint64_t requests() { return m_line.server().requestsReceived(); }
-
-    SimulatedLine m_line;
-    ModbusMaster m_master;
 };
 
 }  // namespace
@@ -81,3 +64,5 @@ TEST_F(WriteRetryTest, ExceptionIsRepeatedOnlyOnAnyFailure) {
     EXPECT_TRUE(outcome.retried);
     EXPECT_EQ(requests(), 3u);
 }
+
+}  // namespace vt::test

@@ -139,9 +139,7 @@ TEST_F(RunControlLinkTest, LinkHealthFollowsThePollingTicks) {
     auto* health = find<QLabel>("LinkHealth");
     ASSERT_TRUE(waitFor([&] { return health->text() == QStringLiteral("通讯正常"); }));
     EXPECT_EQ(find<QLabel>("LinkFailures")->text(), QStringLiteral("0"));
-    sim::SimulatorOptions options = m_rig.line.server().options();
-    options.dropRate = 1.0;
-    m_rig.line.server().setOptions(options);
+    m_rig.line.change([](sim::SimulatorOptions& o) { o.dropRate = 1.0; });
     ASSERT_TRUE(waitFor([&] { return health->text() == QStringLiteral("通讯中断"); }));
     EXPECT_GT(find<QLabel>("LinkFailures")->text().toInt(), 0);
     click("Command10");
