@@ -2,29 +2,14 @@
 
 #include <utility>
 
-#include "sim_master.h"
-#include "simulator_server.h"
+#include "sim_line_test.h"
 
-namespace vt::sim {
+namespace vt::sim::test {
 namespace {
 
-using test::SimMaster;
-
-SimulatorOptions Frozen() {
-    SimulatorOptions o;
-    o.runProcess = false;
-    return o;
-}
-
-class RegisterMapTest : public ::testing::Test {
+class RegisterMapTest : public SimLineTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_server.start());
-        m_master = std::make_unique<SimMaster>(m_server.devicePath());
-        ASSERT_TRUE(m_master->connected());
-    }
-    SimulatorServer m_server{Frozen()};
-    std::unique_ptr<SimMaster> m_master;
+    void SetUp() override { start(); }
 };
 
 constexpr std::pair<int, int> kHoldingAreas[] = {
@@ -38,7 +23,7 @@ TEST_F(RegisterMapTest, EveryAreaReadsInBlocksAndMatchesTheModel) {
             std::vector<std::int16_t> values;
             ASSERT_TRUE(m_master->readHolding(from, count, values)) << "holding " << from;
             for (int i = 0; i < count; ++i) {
-                EXPECT_EQ(values[static_cast<std::size_t>(i)], m_server.model().holding(from + i))
+                EXPECT_EQ(values[static_cast<std::size_t>(i)], m_server->model().holding(from + i))
                     << "holding " << from + i;
             }
         }
@@ -46,7 +31,7 @@ TEST_F(RegisterMapTest, EveryAreaReadsInBlocksAndMatchesTheModel) {
     for (const auto& [first, last] : kInputAreas) {
         std::vector<std::int16_t> values;
         ASSERT_TRUE(m_master->readInput(first, last - first + 1, values)) << "input " << first;
-        EXPECT_EQ(values[0], m_server.model().input(first));
+        EXPECT_EQ(values[0], m_server->model().input(first));
     }
     std::vector<bool> bits;
     EXPECT_TRUE(m_master->readCoils(1, 16, bits));
@@ -75,7 +60,7 @@ TEST_F(RegisterMapTest, ReadsOutsideTheMapGetIllegalAddress) {
 
 TEST_F(RegisterMapTest, WriteToSv1ShowsInItsInputAndSignsSurvive) {
     ASSERT_TRUE(m_master->writeRegister(3, 1234));
-    EXPECT_EQ(m_server.model().holding(3), 1234);
+    EXPECT_EQ(m_server->model().holding(3), 1234);
     EXPECT_EQ(m_master->input(6), 1234);
     EXPECT_EQ(m_master->input(3), 1234);  // SV1 is the selected set value
     ASSERT_TRUE(m_master->writeRegister(4, -500));
@@ -84,12 +69,12 @@ TEST_F(RegisterMapTest, WriteToSv1ShowsInItsInputAndSignsSurvive) {
 
 TEST_F(RegisterMapTest, CoilWriteTogglesManualModeAndOnlyCoils1To8AreWritable) {
     ASSERT_TRUE(m_master->writeCoil(1, true));
-    EXPECT_TRUE(m_server.model().coil(1));
+    EXPECT_TRUE(m_server->model().coil(1));
     std::vector<bool> bits;
     ASSERT_TRUE(m_master->readCoils(1, 16, bits));
     EXPECT_TRUE(bits[0]);
     ASSERT_TRUE(m_master->writeCoil(1, false));
-    EXPECT_FALSE(m_server.model().coil(1));
+    EXPECT_FALSE(m_server->model().coil(1));
     EXPECT_FALSE(m_master->writeCoil(9, true));
     EXPECT_EQ(m_master->error(), EMBXILADD);
 }
@@ -99,22 +84,22 @@ TEST_F(RegisterMapTest, RefusedValuesGetIllegalValueAndChangeNothing) {
     EXPECT_EQ(m_master->error(), EMBXILVAL);
     EXPECT_FALSE(m_master->writeRegister(8, 3));  // not a program function
     EXPECT_EQ(m_master->error(), EMBXILVAL);
-    EXPECT_EQ(m_server.model().holding(7), 0);
+    EXPECT_EQ(m_server->model().holding(7), 0);
     EXPECT_FALSE(m_master->writeRegister(9, 1));
     EXPECT_EQ(m_master->error(), EMBXILADD);
 }
 
 TEST_F(RegisterMapTest, MultipleRegisterWriteLandsInTheModel) {
     ASSERT_TRUE(m_master->writeRegisters(257, {150, 20, 3}));
-    EXPECT_EQ(m_server.model().holding(257), 150);
-    EXPECT_EQ(m_server.model().holding(258), 20);
-    EXPECT_EQ(m_server.model().holding(259), 3);
+    EXPECT_EQ(m_server->model().holding(257), 150);
+    EXPECT_EQ(m_server->model().holding(258), 20);
+    EXPECT_EQ(m_server->model().holding(259), 3);
     EXPECT_FALSE(m_master->writeRegisters(6, {1, 9}));  // all or nothing: curve 9 is refused
-    EXPECT_EQ(m_server.model().holding(6), 1);
+    EXPECT_EQ(m_server->model().holding(6), 1);
 }
 
 TEST_F(RegisterMapTest, AnotherSlaveAddressGetsNoAnswer) {
-    SimMaster other(m_server.devicePath(), 2, 150);
+    SimMaster other(m_server->devicePath(), 2, 150);
     ASSERT_TRUE(other.connected());
     EXPECT_EQ(other.holding(3), SimMaster::kNone);
     EXPECT_EQ(other.error(), ETIMEDOUT);
@@ -122,4 +107,4 @@ TEST_F(RegisterMapTest, AnotherSlaveAddressGetsNoAnswer) {
 }
 
 }  // namespace
-}  // namespace vt::sim
+}  // namespace vt::sim::test

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "child_process.h"
-#include "simulator_server.h"
+#include "sim_line_test.h"
 
 namespace vt::sim {
 namespace {
@@ -28,9 +28,7 @@ constexpr const char* kPython = "/usr/bin/python3";
 
 TEST(SecondMasterTest, PymodbusReadsAndWritesTheSameRegisters) {
     if (!std::filesystem::exists(kPython)) GTEST_SKIP() << "no " << kPython;
-    SimulatorOptions o;
-    o.runProcess = false;
-    SimulatorServer server(o);
+    SimulatorServer server(test::Frozen());
     ASSERT_TRUE(server.start());
     server.model().setCoil(3, true);
     const std::filesystem::path script = std::filesystem::temp_directory_path() /
