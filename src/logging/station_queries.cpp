@@ -16,6 +16,12 @@ RingNames NamesOf(Ring ring) {
                                 : RingNames{QLatin1String("Lpv_wdjl"), QLatin1String("lw_id")};
 }
 
+// A statement over a ring's table: %1 stands for the table, %2 for its id column.
+QString OverRing(Ring ring, const char* text) {
+    const RingNames names = NamesOf(ring);
+    return QString::fromLatin1(text).arg(names.table, names.key);
+}
+
 }  // namespace
 
 QString ReadPositions() { return QStringLiteral("select * from  sl_void"); }
@@ -38,29 +44,21 @@ QString WriteRecord(Ring ring) {
 }
 
 QString WindowBetween(Ring ring) {
-    const RingNames names = NamesOf(ring);
-    return QStringLiteral("select * from  %1 where %2  between ? and ? order by w_date,w_time")
-        .arg(names.table, names.key);
+    return OverRing(ring, "select * from  %1 where %2  between ? and ? order by w_date,w_time");
 }
 
 // "not between", written as two ranges so that SQLite searches the key twice instead of
 // scanning the whole ring.
 QString WindowNotBetween(Ring ring) {
-    const RingNames names = NamesOf(ring);
-    return QStringLiteral("select * from  %1 where (%2 < ? or %2 > ?) order by w_date,w_time")
-        .arg(names.table, names.key);
+    return OverRing(ring, "select * from  %1 where (%2 < ? or %2 > ?) order by w_date,w_time");
 }
 
 QString CountBetween(Ring ring) {
-    const RingNames names = NamesOf(ring);
-    return QStringLiteral("select count(*) from  %1 where %2 between ? and ?")
-        .arg(names.table, names.key);
+    return OverRing(ring, "select count(*) from  %1 where %2 between ? and ?");
 }
 
 QString PageAfter(Ring ring) {
-    const RingNames names = NamesOf(ring);
-    return QStringLiteral("select * from  %1 where %2 > ? and %2 <= ? order by %2 limit ?")
-        .arg(names.table, names.key);
+    return OverRing(ring, "select * from  %1 where %2 > ? and %2 <= ? order by %2 limit ?");
 }
 
 QString ReadLinkSettings() { return QStringLiteral("select * from  Charge_Data"); }
