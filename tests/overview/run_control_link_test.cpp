@@ -50,12 +50,21 @@ class RunControlLinkTest : public ::testing::Test {
         click(button);
     }
 
-    // A jump-segment write that the test waits for: every command sent before it has then
-    // been carried out.
+    // A jump-segment write that the test waits for: once its reply is here, every command sent
+    // before it has been carried out and its reply delivered (the controller's register alone
+    // can change before the replies of earlier commands reach this thread).
     void drainWithMarker(int segment) {
+        bool answered = false;
+        const QMetaObject::Connection marker = QObject::connect(
+            &m_rig.link, &ControllerLink::jobFinished, [&answered](const LinkReply& reply) {
+                if (reply.job.op == LinkOp::WriteRegister && reply.job.first == 6) answered = true;
+            });
         find<QComboBox>("Combo6")->setCurrentIndex(segment - 1);
         click("Combo6Write");
-        ASSERT_TRUE(waitFor([&] { return m_rig.line.model().holding(6) == segment; }));
+        const bool delivered = waitFor([&answered] { return answered; });
+        QObject::disconnect(marker);
+        ASSERT_TRUE(delivered);
+        EXPECT_EQ(model().holding(6), segment);
     }
 
     static bool waitFor(const std::function<bool()>& condition) {
