@@ -13,28 +13,17 @@
 
 #include "bench_stats.h"
 #include "controller_link.h"
+#include "flow_log.h"
 #include "link_connection.h"
 #include "overview_window.h"
 #include "polling_cycle.h"
 #include "port_directory.h"
 #include "screenshots.h"
 #include "station_database.h"
-#include "window_navigator.h"
 
 namespace {
 
 using namespace vt;
-
-class IdleNavigator : public WindowNavigator {
-  public:
-    void openEditor(StationWindow) override {}
-    void returnFromEditor(StationWindow) override {}
-    void openHistory() override {}
-    void returnFromHistory() override {}
-    void openHistoryTable() override {}
-    void returnFromHistoryTable() override {}
-    void exitStation() override {}
-};
 
 // New values in every table the overview shows, different on every call; the fault inputs
 // (which show or hide their readouts) only when `faults` is set.
@@ -87,9 +76,9 @@ int main(int argc, char** argv) {
     ControllerLink link{PortDirectory()};
     PollingCycle polling(link, state);
     LinkConnection connection(link, polling, state);
-    IdleNavigator navigator;
-    StationContext context{state,           link,     polling, connection, PortDirectory(),
-                           database.path(), navigator};
+    test::FlowLog flow;
+    StationContext context{state,           link, polling, connection, PortDirectory(),
+                           database.path(), flow};
     OverviewWindow window(context);
     window.resize(1920, 1080);
     window.show();

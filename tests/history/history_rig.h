@@ -1,33 +1,15 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <memory>
-
 #include "controller_link.h"
+#include "flow_log.h"
 #include "link_connection.h"
 #include "polling_cycle.h"
 #include "port_directory.h"
 #include "ring_fixture.h"
 #include "station_context.h"
 #include "temp_station.h"
-#include "window_navigator.h"
 
 namespace vt::test {
-
-// Writes down, in order, every step of the window flow a window asks for.
-class FlowLog : public WindowNavigator {
-  public:
-    void openEditor(StationWindow) override { calls << QStringLiteral("openEditor"); }
-    void returnFromEditor(StationWindow) override { calls << QStringLiteral("returnFromEditor"); }
-    void openHistory() override { calls << QStringLiteral("openHistory"); }
-    void returnFromHistory() override { calls << QStringLiteral("returnFromHistory"); }
-    void openHistoryTable() override { calls << QStringLiteral("openHistoryTable"); }
-    void returnFromHistoryTable() override { calls << QStringLiteral("returnFromHistoryTable"); }
-    void exitStation() override { calls << QStringLiteral("exitStation"); }
-
-    QStringList calls;
-};
 
 // What the history windows are made with: a fresh station database in a temporary folder, the
 // shared store, an idle controller link (no port is ever opened) and a recording flow.

@@ -7,7 +7,7 @@ OverviewRig::OverviewRig(sim::SimulatorOptions options)
       link(line.ports()),
       polling(link, state),
       connection(link, polling, state),
-      context{state, link, polling, connection, line.ports(), station.database.path(), navigator} {
+      context{state, link, polling, connection, line.ports(), station.database.path(), flow} {
     state.YSpan = 1500;
     polling.setInterval(100);
 }

@@ -116,7 +116,7 @@ TEST_F(OverviewWindowTest, EscapeAnywhereExitsTheStation) {
     showActive();
     Find(m_window.get(), "T_3RW_2")->setFocus();
     QTest::keyClick(Find(m_window.get(), "T_3RW_2"), Qt::Key_Escape);
-    EXPECT_EQ(m_rig.navigator.exits, 1);
+    EXPECT_EQ(m_rig.flow.calls, QStringList{QStringLiteral("exitStation")});
     EXPECT_FALSE(m_window->KeepOpen());
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_FALSE(m_rig.state.TrendWindowOpen);
@@ -126,7 +126,7 @@ TEST_F(OverviewWindowTest, EscapeAnywhereExitsTheStation) {
 TEST_F(OverviewWindowTest, HistoryLetsGoOfTheDatabaseBeforeLeaving) {
     m_window->show();
     QTest::mouseClick(Find(m_window.get(), "Command29"), Qt::LeftButton);
-    EXPECT_EQ(m_rig.navigator.historyOpened, 1);
+    EXPECT_EQ(m_rig.flow.calls, QStringList{QStringLiteral("openHistory")});
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_FALSE(m_rig.state.TrendWindowOpen);
     EXPECT_FALSE(OverviewConnectionOpen());
@@ -141,7 +141,7 @@ TEST_F(OverviewWindowTest, NavigationButtonsAskForTheirEditors) {
     const std::vector<StationWindow> expected = {StationWindow::Tech,     StationWindow::ALM1,
                                                  StationWindow::PIDC,     StationWindow::CONFIG1,
                                                  StationWindow::FenzuPID, StationWindow::Fenzuout1};
-    EXPECT_EQ(m_rig.navigator.editors, expected);
+    EXPECT_EQ(m_rig.flow.editors, expected);
     EXPECT_TRUE(m_window->KeepOpen());
 }
 
