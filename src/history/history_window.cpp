@@ -11,6 +11,7 @@
 #include "trend_chart.h"
 #include "trend_readouts.h"
 #include "window_navigator.h"
+#include "window_timer.h"
 
 namespace vt {
 
@@ -66,10 +67,8 @@ void HistoryWindow::buildWidgets() {
     page->addWidget(m_chart, 1);
     page->addLayout(bottom);
 
-    m_displayTimer.setObjectName(QStringLiteral("Timer1"));
-    m_displayTimer.setInterval(kDisplayIntervalMs);
-    m_redrawTimer.setObjectName(QStringLiteral("Timer2"));
-    m_redrawTimer.setInterval(kRedrawIntervalMs);
+    SetUpTimer(m_displayTimer, "Timer1", kDisplayIntervalMs);
+    SetUpTimer(m_redrawTimer, "Timer2", kRedrawIntervalMs);
 }
 
 void HistoryWindow::connectParts() {

@@ -14,6 +14,7 @@
 #include "trend_readouts.h"
 #include "trend_text.h"
 #include "window_navigator.h"
+#include "window_timer.h"
 
 namespace vt {
 
@@ -24,11 +25,6 @@ constexpr int kRedrawIntervalMs = 1000;
 constexpr int kClockIntervalMs = 1000;
 
 const QColor kLiveValueColour{255, 192, 255};
-
-void SetUpTimer(QTimer& timer, const char* name, int interval) {
-    timer.setObjectName(QLatin1String(name));
-    timer.setInterval(interval);
-}
 
 }  // namespace
 

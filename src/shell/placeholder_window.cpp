@@ -29,7 +29,7 @@ PlaceholderWindow::PlaceholderWindow(StationWindow which, WindowNavigator& navig
 }
 
 void PlaceholderWindow::returnToOverview() {
-    setKeepOpen(false);
+    leave();
     m_navigator.returnFromEditor(m_which);
 }
 
