@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controller_state.h"
+#include "screenshots.h"
 #include "trend_chart.h"
 #include "trend_engine.h"
 #include "trend_painter.h"
@@ -116,6 +117,7 @@ void BenchSize(QSize size, int gapEvery, const char* label) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    vt::bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
     for (const QSize size : {QSize(1400, 800), QSize(900, 450)}) {
         BenchSize(size, 40, "typical");
