@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "controller_map.h"
 #include "value_conversion.h"
 
 namespace vt {
@@ -60,11 +61,11 @@ struct ControllerState {
 
     // Copies the five scaling settings out of InputConfig, as after every read of that block.
     void RefreshScalingFromConfig() {
-        Scaling.TempUnit = InputConfig[0];
-        Scaling.Input1Type = InputConfig[7];
-        Scaling.Input1Decimals = InputConfig[10];
-        Scaling.Input2Type = InputConfig[18];
-        Scaling.Input2Decimals = InputConfig[21];
+        Scaling.TempUnit = InputConfig[vt::Scaling::TempUnit.element];
+        Scaling.Input1Type = InputConfig[vt::Scaling::Input1Type.element];
+        Scaling.Input1Decimals = InputConfig[vt::Scaling::Input1Decimals.element];
+        Scaling.Input2Type = InputConfig[vt::Scaling::Input2Type.element];
+        Scaling.Input2Decimals = InputConfig[vt::Scaling::Input2Decimals.element];
     }
 };
 

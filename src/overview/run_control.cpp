@@ -8,9 +8,6 @@ namespace vt {
 
 namespace {
 
-constexpr std::int32_t kOutputRegister = 2;
-constexpr std::int32_t kSv1Register = 3;
-constexpr std::int32_t kSv2Register = 4;
 constexpr std::int32_t kRawMin = -10000;
 constexpr std::int32_t kRawMax = 30000;
 constexpr double kOutputMax = 100.0;
@@ -18,13 +15,13 @@ constexpr double kOutputMax = 100.0;
 std::int32_t ProgramRegister(ProgramSelector selector) {
     switch (selector) {
         case ProgramSelector::Function:
-            return 8;
+            return Run::ProgramFunction.number;
         case ProgramSelector::Process:
-            return 7;
+            return Run::CurveNumber.number;
         case ProgramSelector::Jump:
-            return 6;
+            return Run::JumpSegment.number;
     }
-    return 8;
+    return Run::ProgramFunction.number;
 }
 
 }  // namespace
@@ -32,17 +29,17 @@ std::int32_t ProgramRegister(ProgramSelector selector) {
 int RunControl::CoilIndex(RunToggle toggle) {
     switch (toggle) {
         case RunToggle::AutoManual:
-            return 0;
+            return Coil::Manual.element;
         case RunToggle::FixProgram:
-            return 1;
+            return Coil::ProgramRun.element;
         case RunToggle::SvSelect:
-            return 2;
+            return Coil::Sv2Selected.element;
         case RunToggle::Standby:
-            return 3;
+            return Coil::Standby.element;
         case RunToggle::AutoTune:
-            return 6;
+            return Coil::AutoTune.element;
     }
-    return 0;
+    return Coil::Manual.element;
 }
 
 std::optional<LinkJob> RunControl::entryWrite(RunEntry entry, const QString& text) {
@@ -50,9 +47,9 @@ std::optional<LinkJob> RunControl::entryWrite(RunEntry entry, const QString& tex
         case RunEntry::Output:
             return outputWrite(text);
         case RunEntry::SV1:
-            return setValueWrite(kSv1Register, text);
+            return setValueWrite(Run::Sv1.number, text);
         case RunEntry::SV2:
-            return setValueWrite(kSv2Register, text);
+            return setValueWrite(Run::Sv2.number, text);
     }
     return std::nullopt;
 }
@@ -68,7 +65,7 @@ std::optional<LinkJob> RunControl::outputWrite(const QString& text) {
     const double value = EntryNumber(text);
     if (!(value >= 0.0 && value <= kOutputMax)) return std::nullopt;
     m_state.LinkSettings[WriteScratchOutput] = RoundHalfEven(value * 10.0);
-    return WriteRegisterJob(m_state, kOutputRegister, m_state.LinkSettings[WriteScratchOutput],
+    return WriteRegisterJob(m_state, Run::Output.number, m_state.LinkSettings[WriteScratchOutput],
                             RetryRule::OnNoAnswer);
 }
 
