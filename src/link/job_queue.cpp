@@ -3,20 +3,28 @@
 namespace vt {
 
 void JobQueue::push(const QueuedJob& entry) {
-    (entry.job.priority == JobPriority::Operator ? m_operator : m_reads).push_back(entry);
+    m_byPriority[static_cast<std::size_t>(entry.job.priority)].push_back(entry);
 }
 
 std::optional<QueuedJob> JobQueue::takeNext() {
-    std::deque<QueuedJob>& from = m_operator.empty() ? m_reads : m_operator;
-    if (from.empty()) return std::nullopt;
-    QueuedJob next = from.front();
-    from.pop_front();
-    return next;
+    for (auto it = m_byPriority.rbegin(); it != m_byPriority.rend(); ++it) {
+        if (it->empty()) continue;
+        QueuedJob next = it->front();
+        it->pop_front();
+        return next;
+    }
+    return std::nullopt;
+}
+
+bool JobQueue::empty() const {
+    for (const auto& jobs : m_byPriority) {
+        if (!jobs.empty()) return false;
+    }
+    return true;
 }
 
 void JobQueue::clear() {
-    m_operator.clear();
-    m_reads.clear();
+    for (auto& jobs : m_byPriority) jobs.clear();
 }
 
 }  // namespace vt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -14,17 +15,17 @@ struct QueuedJob {
     std::uint64_t ticket = 0;
 };
 
-// Jobs waiting on the link thread: operator jobs in the order given, ahead of every read.
+// Jobs waiting on the link thread: each in the order given within its priority, the highest
+// priority first.
 class JobQueue {
   public:
     void push(const QueuedJob& entry);
     std::optional<QueuedJob> takeNext();
-    bool empty() const { return m_operator.empty() && m_reads.empty(); }
+    bool empty() const;
     void clear();
 
   private:
-    std::deque<QueuedJob> m_operator;
-    std::deque<QueuedJob> m_reads;
+    std::array<std::deque<QueuedJob>, 3> m_byPriority;  // indexed by JobPriority
 };
 
 }  // namespace vt

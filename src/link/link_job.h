@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "retry_rule.h"
+
 namespace vt {
 
 // Result code of the register-level operations when no valid answer came back (time-out, CRC
@@ -33,15 +35,9 @@ enum class LinkOp {
     ResetCoil,
 };
 
-// When a single-register write is sent a second time. The second result is never examined.
-enum class RetryRule {
-    None,
-    OnNoAnswer,    // again only when the first result is kNoAnswer
-    OnAnyFailure,  // again on any negative result
-};
-
-// Operator commands go ahead of queued reads.
-enum class JobPriority { Read, Operator };
+// Which waiting job runs next: operator commands first, then the polling cycle's reads, then
+// the reads of the editor windows.
+enum class JobPriority { WindowRead, Poll, Operator };
 
 // One unit of work for the link thread. Port and slave are taken from the link settings when
 // the job is made, as every call of the station passes them.
@@ -55,7 +51,7 @@ struct LinkJob {
     std::int32_t baud = 0;    // baud code 0..8 (open only)
     std::int32_t parity = 0;  // 0 none, 1 odd, 2 even (open only)
     RetryRule retry = RetryRule::None;
-    JobPriority priority = JobPriority::Read;
+    JobPriority priority = JobPriority::Poll;
 };
 
 // What came back for one job. `values` holds one signed register value per element for block
