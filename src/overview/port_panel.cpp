@@ -9,9 +9,7 @@
 
 #include "control_names.h"
 #include "entry_text.h"
-#include "link_connection.h"
 #include "port_directory.h"
-#include "saved_link_settings.h"
 #include "titled_frame.h"
 
 namespace vt {
@@ -40,7 +38,7 @@ QLabel* Caption(const QString& text, QWidget* buddy) {
 
 PortPanel::PortPanel(ControllerState& state, LinkConnection& connection, const PortDirectory& ports,
                      QWidget* parent)
-    : QWidget(parent), m_state(state), m_connection(connection), m_ports(ports) {
+    : QWidget(parent), m_choice(state, connection), m_ports(ports) {
     setObjectName(QStringLiteral("PortPanel"));
     buildLayout();
     fillSelectors();
@@ -112,26 +110,7 @@ void PortPanel::fillSelectors() {
     showDevice();
 }
 
-void PortPanel::restore() {
-    const std::optional<SavedLink> saved = m_saved ? m_saved->restore() : std::nullopt;
-    auto& settings = m_state.LinkSettings;
-    if (m_connection.isOpen()) {
-        // The running link keeps its settings; the panel shows the saved ones, or the active
-        // ones when nothing is saved.
-        showSettings(saved.value_or(SavedLink{settings[PortNumber] - 1, settings[BaudCode],
-                                              settings[ParityCode], settings[SlaveAddress] - 1}));
-        return;
-    }
-    if (saved) {
-        // Until the next "打开" the port and address slots hold list indices.
-        settings[PortNumber] = saved->portIndex;
-        settings[BaudCode] = saved->baudCode;
-        settings[ParityCode] = saved->parityCode;
-        settings[SlaveAddress] = saved->addressIndex;
-    }
-    showSettings(SavedLink{settings[PortNumber], settings[BaudCode], settings[ParityCode],
-                           settings[SlaveAddress]});
-}
+void PortPanel::restore() { showSettings(m_choice.restore()); }
 
 void PortPanel::showSettings(const SavedLink& indices) {
     SelectItem(m_baud, indices.baudCode);
@@ -156,18 +135,15 @@ void PortPanel::showDevice() {
 }
 
 void PortPanel::openWithCurrentSettings() {
-    const std::int32_t port = EntryCode(m_port->currentText());
-    const std::int32_t baud = EntryCode(m_baud->currentText());
     const int checked = m_parity->checkedId();
-    const std::int32_t parity = checked >= 0 ? checked : m_state.LinkSettings[ParityCode];
-    const std::int32_t address = EntryCode(m_address->currentText());
-    m_connection.open(port, baud, parity, address);
-    if (m_saved) m_saved->save(port, baud, parity, address);
+    m_choice.open(PanelChoice{EntryCode(m_port->currentText()), EntryCode(m_baud->currentText()),
+                              checked >= 0 ? std::optional<std::int32_t>(checked) : std::nullopt,
+                              EntryCode(m_address->currentText())});
     emit portOpened();
 }
 
 void PortPanel::closePort() {
-    m_connection.close();
+    m_choice.close();
     emit portClosed();
     for (TitledFrame* frame : m_frames) frame->setVisible(true);
 }

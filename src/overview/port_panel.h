@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "controller_state.h"
+#include "port_choice.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -14,12 +14,11 @@ namespace vt {
 
 class LinkConnection;
 class PortDirectory;
-class SavedLinkSettings;
 class TitledFrame;
-struct SavedLink;
 
 // The serial-port panel of the overview: port, baud rate, parity and module address, with
-// "打开" and "关闭". It shows the device that the chosen port number stands for.
+// "打开" and "关闭". It shows the device that the chosen port number stands for; what the
+// buttons do is PortChoice's.
 class PortPanel : public QWidget {
     Q_OBJECT
   public:
@@ -27,17 +26,14 @@ class PortPanel : public QWidget {
               QWidget* parent = nullptr);
 
     // Where "打开" saves the settings (the overview's own database connection); null: nowhere.
-    void setSavedSettings(const SavedLinkSettings* saved) { m_saved = saved; }
+    void setSavedSettings(const SavedLinkSettings* saved) { m_choice.setSavedSettings(saved); }
 
-    // Fills the selectors and sets them to the saved settings. While the port is closed the
-    // saved list indices also go into the link settings, as the station always did; while it
-    // is open the running link keeps its settings and only the panel changes.
+    // Sets the selectors to the saved settings (PortChoice::restore).
     void restore();
 
-    // "打开": takes the panel's settings into the link settings, opens the port (which starts
-    // polling) and saves them.
+    // "打开" with the panel's settings.
     void openWithCurrentSettings();
-    // "关闭": closes the port (which stops polling).
+    // "关闭".
     void closePort();
 
   signals:
@@ -52,10 +48,8 @@ class PortPanel : public QWidget {
     void selectParity(int code);
     void showDevice();
 
-    ControllerState& m_state;
-    LinkConnection& m_connection;
+    PortChoice m_choice;
     const PortDirectory& m_ports;
-    const SavedLinkSettings* m_saved = nullptr;
     QComboBox* m_port = nullptr;     // Combo1
     QComboBox* m_baud = nullptr;     // Combo5
     QComboBox* m_address = nullptr;  // Combo2

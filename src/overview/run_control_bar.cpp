@@ -11,14 +11,14 @@
 
 namespace vt {
 
-RunControlBar::RunControlBar(ControllerState& state, ControllerLink& link, QObject* parent)
-    : QObject(parent), m_control(state), m_link(link) {
-    makeEntries();
-    makeToggles();
-    makeSelectors();
+RunControlBar::RunControlBar(ControllerState& state, ControllerLink& link, QWidget* owner)
+    : QObject(owner), m_control(state), m_link(link) {
+    makeEntries(owner);
+    makeToggles(owner);
+    makeSelectors(owner);
 }
 
-void RunControlBar::makeEntries() {
+void RunControlBar::makeEntries(QWidget* owner) {
     struct EntrySpec {
         RunEntry entry;
         const char* button;
@@ -29,8 +29,9 @@ void RunControlBar::makeEntries() {
                                {RunEntry::SV2, "Command17", QStringLiteral("SV2")}};
     for (const EntrySpec& spec : specs) {
         const std::size_t slot = Slot(spec.entry);
-        auto* box = new EntryBox(QStringLiteral("T_3RW_%1").arg(static_cast<int>(spec.entry)));
-        QPushButton* button = NamedButton(QLatin1String(spec.button), spec.caption);
+        auto* box = new EntryBox(QStringLiteral("T_3RW_%1").arg(static_cast<int>(spec.entry)),
+                                 EntryBox::LightYellow(), owner);
+        QPushButton* button = NamedButton(QLatin1String(spec.button), spec.caption, owner);
         connect(box, &EntryBox::focusGained, button, &QWidget::show);
         connect(button, &QPushButton::clicked, this,
                 [this, which = spec.entry] { writeEntry(which); });
@@ -39,7 +40,7 @@ void RunControlBar::makeEntries() {
     }
 }
 
-void RunControlBar::makeToggles() {
+void RunControlBar::makeToggles(QWidget* owner) {
     const std::pair<RunToggle, QString> specs[] = {
         {RunToggle::AutoManual, QStringLiteral("A/M")},
         {RunToggle::FixProgram, QStringLiteral("FIX/PROG")},
@@ -48,23 +49,24 @@ void RunControlBar::makeToggles() {
         {RunToggle::AutoTune, QStringLiteral("AT")}};
     for (const auto& [toggle, caption] : specs) {
         const int coil = RunControl::CoilIndex(toggle) + 1;
-        QPushButton* button = NamedButton(QStringLiteral("CoilToggle_%1").arg(coil), caption);
+        QPushButton* button =
+            NamedButton(QStringLiteral("CoilToggle_%1").arg(coil), caption, owner);
         connect(button, &QPushButton::clicked, this,
                 [this, which = toggle] { send(m_control.toggle(which)); });
         m_toggles[static_cast<std::size_t>(toggle)] = button;
     }
 }
 
-void RunControlBar::makeSelectors() {
+void RunControlBar::makeSelectors(QWidget* owner) {
     const std::tuple<ProgramSelector, const char*, QString> specs[] = {
         {ProgramSelector::Function, "Combo3", QStringLiteral("程序功能")},
         {ProgramSelector::Process, "Combo4", QStringLiteral("工艺选择")},
         {ProgramSelector::Jump, "Combo6", QStringLiteral("跳段选择")}};
     for (const auto& [which, name, caption] : specs) {
-        auto* combo = new QComboBox;
+        auto* combo = new QComboBox(owner);
         NameCaptionlessControl(combo, QLatin1String(name));
         QPushButton* button =
-            NamedButton(QStringLiteral("%1Write").arg(QLatin1String(name)), caption);
+            NamedButton(QStringLiteral("%1Write").arg(QLatin1String(name)), caption, owner);
         connect(button, &QPushButton::clicked, this, [this, which = which, combo] {
             send(m_control.programWrite(which, combo->currentText()));
         });

@@ -13,13 +13,14 @@ namespace vt {
 class ControllerLink;
 class EntryBox;
 
-// The run-control widgets of the overview and what they do: three set-value entries with their
-// write buttons, five coil toggles and three program selectors with their buttons. The widgets
-// are made here without a parent; the overview's layout places them.
+// The run-control widgets of the overview and what they do (RunControl's jobs, sent through the
+// link): three set-value entries with their write buttons, five coil toggles and three program
+// selectors with their buttons. The controls are children of `owner`, the window whose layout
+// places them among its readouts.
 class RunControlBar : public QObject {
     Q_OBJECT
   public:
-    RunControlBar(ControllerState& state, ControllerLink& link, QObject* parent = nullptr);
+    RunControlBar(ControllerState& state, ControllerLink& link, QWidget* owner);
 
     EntryBox* entry(RunEntry which) const { return m_entries[Slot(which)]; }
     QPushButton* writeButton(RunEntry which) const { return m_writeButtons[Slot(which)]; }
@@ -40,9 +41,9 @@ class RunControlBar : public QObject {
   private:
     static std::size_t Slot(RunEntry which) { return static_cast<std::size_t>(which) - 1; }
 
-    void makeEntries();
-    void makeToggles();
-    void makeSelectors();
+    void makeEntries(QWidget* owner);
+    void makeToggles(QWidget* owner);
+    void makeSelectors(QWidget* owner);
     void writeEntry(RunEntry which);
     void send(const LinkJob& job);
 
