@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "history_rig.h"
+#include "window_rig.h"
 #include "history_table_window.h"
 #include "history_window.h"
 #include "ring_csv_exporter.h"
@@ -35,7 +35,7 @@ double Elapsed(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e6; 
 int main(int argc, char** argv) {
     vt::bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    vt::test::HistoryRig rig;
+    vt::test::WindowRig rig;
     rig.fillTenSecondRing(1234, vt::kRingCapacity, QDateTime::currentDateTime());
     const QString csv = rig.station.dir.filePath(QStringLiteral("ring.csv"));
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <cmath>
 
-#include "history_rig.h"
+#include "window_rig.h"
 #include "history_table_window.h"
 #include "history_window.h"
 #include "screenshots.h"
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir folder = vt::bench::ScreenshotFolder(argc, argv);
 
-    vt::test::HistoryRig rig;
+    vt::test::WindowRig rig;
     Process process;
     rig.fillTenSecondRing(
         1, kDayRecords, QDateTime(QDate(2026, 3, 16), QTime(15, 40, 0)),

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "overview_rig.h"
+#include "window_rig.h"
 #include "overview_window.h"
 #include "ring_fixture.h"
 #include "screenshots.h"
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
 
     vt::sim::SimulatorOptions options;
     options.timeFactor = 200;
-    vt::test::OverviewRig rig(options);
+    vt::test::WindowRig rig(options);
     rig.state.YSpan = 150;  // a value axis of 0 .. 150 degrees
     FillRecords(rig.station.check.database(), QDateTime::currentDateTime());
 

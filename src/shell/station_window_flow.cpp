@@ -5,7 +5,8 @@
 #include "history_table_window.h"
 #include "history_window.h"
 #include "overview_window.h"
-#include "placeholder_window.h"
+#include "editor_factory.h"
+#include "guarded_window.h"
 
 namespace vt {
 
@@ -51,7 +52,7 @@ void StationWindowFlow::Unload(QWidget* window) {
 void StationWindowFlow::openEditor(StationWindow editor) {
     if (m_overview) m_overview->hide();
     Unload(m_editor);
-    m_editor = new PlaceholderWindow(editor, *this);
+    m_editor = MakeEditor(editor, m_context);
     m_editor->show();
 }
 

@@ -7,7 +7,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "history_rig.h"
+#include "window_rig.h"
 #include "history_table_window.h"
 #include "ring_table_columns.h"
 #include "ring_table_model.h"
@@ -29,7 +29,7 @@ class HistoryTableTest : public ::testing::Test {
         return grid->model()->index(row, column).data().toString();
     }
 
-    HistoryRig rig;
+    WindowRig rig;
     std::unique_ptr<HistoryTableWindow> window;
     QTableView* grid = nullptr;
 };

@@ -14,7 +14,7 @@
 
 #include "data_logger.h"
 #include "day_serial.h"
-#include "history_rig.h"
+#include "window_rig.h"
 #include "trend_chart.h"
 #include "trend_text.h"
 
@@ -50,7 +50,7 @@ class HistoryWindowTest : public ::testing::Test {
     QString text(const char* label) const { return child<QLabel>(QLatin1String(label))->text(); }
     QTimer* displayTimer() const { return child<QTimer>(QStringLiteral("Timer1")); }
 
-    HistoryRig rig;
+    WindowRig rig;
     std::unique_ptr<HistoryWindow> window;
 };
 

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QSignalSpy>
 
-#include "history_rig.h"
+#include "window_rig.h"
 #include "history_table_window.h"
 #include "ring_fixture.h"
 #include "ring_table_columns.h"
@@ -49,7 +49,7 @@ class CsvExportTest : public ::testing::Test {
         rig.fillTenSecondRing(101, kRingCapacity, QDateTime(QDate(2026, 5, 1), QTime(12, 0)));
     }
 
-    HistoryRig rig;
+    WindowRig rig;
 };
 
 TEST_F(CsvExportTest, AWrappedRingIsWrittenInTimeOrderAndReadsBackTheSameValues) {

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "overview_decoding.h"
-#include "overview_rig.h"
+#include "window_rig.h"
 #include "readout_label.h"
 #include "trend_chart.h"
 
@@ -50,7 +50,7 @@ class OverviewWindowTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
-    test::OverviewRig m_rig;
+    test::WindowRig m_rig;
     std::unique_ptr<OverviewWindow> m_window;
 };
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "overview_rig.h"
+#include "window_rig.h"
 #include "overview_window.h"
 #include "saved_link_settings.h"
 
@@ -30,7 +30,7 @@ class PortPanelTest : public ::testing::Test {
         QTest::mouseClick(w->findChild<QPushButton*>(name), Qt::LeftButton);
     }
 
-    test::OverviewRig m_rig;
+    test::WindowRig m_rig;
 };
 
 TEST_F(PortPanelTest, PanelListsAndTheDeviceOfThePort) {

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "overview_rig.h"
+#include "window_rig.h"
 #include "overview_window.h"
 #include "readout_label.h"
 
@@ -73,7 +73,7 @@ class RunControlLinkTest : public ::testing::Test {
 
     sim::ControllerModel& model() { return m_rig.line.model(); }
 
-    test::OverviewRig m_rig;
+    test::WindowRig m_rig;
     std::unique_ptr<OverviewWindow> m_window;
 };
 

@@ -19,6 +19,7 @@ void EntryBox::focusInEvent(QFocusEvent* event) {
 void EntryBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     setBackground(Qt::white);
+    emit focusLost();
 }
 
 void EntryBox::setBackground(const QColor& colour) {

@@ -6,7 +6,8 @@
 namespace vt {
 
 // An entry box of a station window, named by its control name: `focusedColour` while it has the
-// focus, white otherwise. Gaining the focus is signalled, for a write button that appears then.
+// focus, white otherwise. Gaining the focus is signalled, for a write button that appears then,
+// and so is losing it, after the colour is back.
 class EntryBox : public QLineEdit {
     Q_OBJECT
   public:
@@ -17,6 +18,7 @@ class EntryBox : public QLineEdit {
 
   signals:
     void focusGained();
+    void focusLost();
 
   protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -4,6 +4,9 @@
 
 #include <QString>
 #include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
 
 #include "port_directory.h"
 #include "simulator_server.h"
@@ -17,10 +20,17 @@ inline constexpr int kSimSlave = 1;
 // 115200 baud: fast, yet every answer still waits out its wire time when emulated.
 inline constexpr int kFastBaud = 5;
 
-// A simulated controller on a pseudo-terminal, reachable as port 1.
+// A simulated controller on a pseudo-terminal, reachable as port 1. It notes every write it
+// carries out, as the frames it received ("holding 4354 120", "coil 1 1").
 class SimulatedLine {
   public:
     explicit SimulatedLine(sim::SimulatorOptions options = Frozen()) : m_server(options) {
+        m_server.setWriteObserver([this](sim::Table table, int number, int value) {
+            const char* kind = table == sim::Table::Coil ? "coil" : "holding";
+            const std::lock_guard lock(m_writesMutex);
+            m_writes.push_back(std::string(kind) + " " + std::to_string(number) + " " +
+                               std::to_string(value));
+        });
         EXPECT_TRUE(m_server.start());
         m_ports.setDevice(kSimPort, QString::fromStdString(m_server.devicePath()));
     }
@@ -48,11 +58,19 @@ class SimulatedLine {
         m_server.setOptions(options);
     }
 
+    // The writes carried out so far, oldest first.
+    std::vector<std::string> writes() const {
+        const std::lock_guard lock(m_writesMutex);
+        return m_writes;
+    }
+
     sim::SimulatorServer& server() { return m_server; }
     sim::ControllerModel& model() { return m_server.model(); }
     const PortDirectory& ports() const { return m_ports; }
 
   private:
+    mutable std::mutex m_writesMutex;
+    std::vector<std::string> m_writes;
     sim::SimulatorServer m_server;
     PortDirectory m_ports;
 };

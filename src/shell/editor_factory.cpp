@@ -1,0 +1,35 @@
+#include "editor_factory.h"
+
+#include <array>
+
+#include "placeholder_window.h"
+
+namespace vt {
+
+namespace {
+
+using EditorMaker = GuardedWindow* (*)(StationContext&);
+
+struct EditorEntry {
+    StationWindow window;
+    EditorMaker make;
+};
+
+template <typename Window>
+GuardedWindow* Make(StationContext& context) {
+    return new Window(context);
+}
+
+// One line per editor window that is built.
+constexpr std::array<EditorEntry, 0> kEditors{};
+
+}  // namespace
+
+GuardedWindow* MakeEditor(StationWindow which, StationContext& context) {
+    for (const EditorEntry& entry : kEditors) {
+        if (entry.window == which) return entry.make(context);
+    }
+    return new PlaceholderWindow(which, context);
+}
+
+}  // namespace vt

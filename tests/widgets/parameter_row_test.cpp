@@ -1,0 +1,99 @@
+#include "parameter_row.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "parameter_rows.h"
+#include "readout_label.h"
+#include "window_rig.h"
+
+namespace vt {
+namespace {
+
+constexpr OptionEntry kUnits[] = {{"0:摄氏度 ", "摄氏度"}, {"1:华氏度 ", "华氏度"}};
+
+// A window with a list row, a "DOWN" number row and a focus-loss number row, writing to the
+// simulator through the real link.
+class ParameterRowTest : public ::testing::Test {
+  protected:
+    ParameterRowTest() : m_rows(m_rig.context, &m_window) {
+        EXPECT_TRUE(m_rig.openPort());
+        auto* grid = new QGridLayout(&m_window);
+        m_list = m_rows.add(ListParameter(4102, "单位转换", kUnits, "0-摄氏度，1-华氏度"),
+                            {"D_4W_6", "Combo5", "Command1_6"});
+        m_tenths = m_rows.add(NumberParameter(4103, "数字滤波时间", ScalingRule::Tenths),
+                              {"D_4W_7", "T_3RW_7", "Command1_7"});
+        m_focusLoss = m_rows.add(NumberParameter(264, "加热器断线判断输出值", ScalingRule::TenthsPlain),
+                                 {"D_4W_263", "T_3RW_263", ""}, RowStyle{QColor(192, 255, 255)});
+        for (int i = 0; i < 3; ++i) m_rows.rows()[static_cast<std::size_t>(i)]->placeIn(grid, i);
+        EXPECT_TRUE(test::ShowActive(&m_window));
+    }
+
+    test::WindowRig m_rig;
+    QWidget m_window;
+    ParameterRows m_rows;
+    ParameterRow* m_list = nullptr;
+    ParameterRow* m_tenths = nullptr;
+    ParameterRow* m_focusLoss = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ParameterRowTest, RowsCarryTheirNamesCaptionsAndListsInCodeOrder) {
+    EXPECT_EQ(m_list->caption()->text(), QStringLiteral("单位转换"));
+    EXPECT_EQ(m_list->list()->objectName(), QStringLiteral("Combo5"));
+    EXPECT_EQ(m_list->list()->count(), 2);
+    EXPECT_EQ(m_list->list()->currentText(), QStringLiteral("0:摄氏度 "));
+    EXPECT_EQ(m_tenths->button()->text(), QStringLiteral("DOWN"));
+    EXPECT_EQ(m_tenths->button()->accessibleDescription(), QStringLiteral("Command1_7"));
+    EXPECT_EQ(m_tenths->entry()->accessibleName(), QStringLiteral("T_3RW_7"));
+    EXPECT_EQ(m_tenths->value()->accessibleDescription(), QStringLiteral("D_4W_7"));
+    EXPECT_TRUE(m_list->hint()->wordWrap());
+    EXPECT_EQ(m_focusLoss->button(), nullptr);
+}
+
+TEST_F(ParameterRowTest, ReadoutsFollowTheRulesAndKeepTextForUnknownCodes) {
+    const std::int32_t block[] = {1, 25};
+    m_rows.showBlock(4102, block);
+    EXPECT_EQ(m_list->value()->text(), QStringLiteral("华氏度"));
+    EXPECT_EQ(m_tenths->value()->text(), QStringLiteral("2.5"));
+    const std::int32_t unknown[] = {9};
+    m_rows.showBlock(4102, unknown);
+    EXPECT_EQ(m_list->value()->text(), QStringLiteral("华氏度"));
+    EXPECT_EQ(m_tenths->value()->text(), QStringLiteral("2.5"));  // outside the block
+}
+
+TEST_F(ParameterRowTest, DownWritesTheConvertedEntryAndLeavesTheInputAsItWas) {
+    const std::size_t mark = m_rig.writeCount();
+    m_tenths->entry()->setText(QStringLiteral("0.25"));
+    QTest::mouseClick(m_tenths->button(), Qt::LeftButton);
+    EXPECT_TRUE(m_rig.waitForWrite("holding 4103 2", mark));
+    m_list->list()->setCurrentIndex(1);
+    QTest::mouseClick(m_list->button(), Qt::LeftButton);
+    EXPECT_TRUE(m_rig.waitForWrite("holding 4102 1", mark));
+    EXPECT_EQ(m_list->list()->currentText(), QStringLiteral("1:华氏度 "));
+    EXPECT_EQ(m_tenths->entry()->text(), QStringLiteral("0.25"));
+}
+
+TEST_F(ParameterRowTest, FocusLossWritesOnlyWhatTheOperatorTyped) {
+    const std::size_t mark = m_rig.writeCount();
+    m_focusLoss->entry()->setFocus();
+    QTest::keyClick(&m_window, Qt::Key_Tab);  // passing through writes nothing
+    m_focusLoss->entry()->setFocus();
+    QTest::keyClicks(m_focusLoss->entry(), "12.5");
+    EXPECT_EQ(m_focusLoss->entry()->palette().color(QPalette::Base), QColor(192, 255, 255));
+    m_tenths->entry()->setFocus();
+    EXPECT_TRUE(m_rig.waitForWrite("holding 264 125", mark));
+    EXPECT_EQ(m_focusLoss->entry()->palette().color(QPalette::Base), QColor(Qt::white));
+    m_focusLoss->entry()->setFocus();
+    m_tenths->entry()->setFocus();  // in and out again without typing
+    ASSERT_TRUE(m_rig.waitIdle());
+    EXPECT_EQ(m_rig.writesSince(mark), std::vector<std::string>{"holding 264 125"});
+}
+
+}  // namespace vt
