@@ -24,18 +24,18 @@ struct MapEntry {
 };
 
 namespace Area {
-inline constexpr RegisterSpan RunRegisters{1, 8};          // holding: output, set values, program
-inline constexpr RegisterSpan AlarmSettings{257, 16};      // holding: alarm 1, 2, heater break
-inline constexpr RegisterSpan Configuration{4097, 112};    // holding: the parameter block
+inline constexpr RegisterSpan RunRegisters{1, 8};            // holding: output, set values, program
+inline constexpr RegisterSpan AlarmSettings{257, 16};        // holding: alarm 1, 2, heater break
+inline constexpr RegisterSpan Configuration{4097, 112};      // holding: the parameter block
 inline constexpr RegisterSpan InputConfiguration{4102, 32};  // holding: the scaling part of it
-inline constexpr RegisterSpan PidParameters{4353, 16};     // holding: the active PID set
-inline constexpr RegisterSpan GroupLimits{4609, 81};       // holding: mode and 20 limit groups
-inline constexpr RegisterSpan GroupPid{5121, 120};         // holding: 20 PID sets of 6
-inline constexpr RegisterSpan ProgramParameters{8193, 16}; // holding: the current curve's
-inline constexpr RegisterSpan Segments{8209, 192};         // holding: its 24 segments of 8
-inline constexpr RegisterSpan LiveInputs{1, 16};           // input registers
-inline constexpr RegisterSpan PidInUse{33, 16};            // input registers
-inline constexpr RegisterSpan ProgramStatus{4097, 16};     // input registers
+inline constexpr RegisterSpan PidParameters{4353, 16};       // holding: the active PID set
+inline constexpr RegisterSpan GroupLimits{4609, 81};         // holding: mode and 20 limit groups
+inline constexpr RegisterSpan GroupPid{5121, 120};           // holding: 20 PID sets of 6
+inline constexpr RegisterSpan ProgramParameters{8193, 16};   // holding: the current curve's
+inline constexpr RegisterSpan Segments{8209, 192};           // holding: its 24 segments of 8
+inline constexpr RegisterSpan LiveInputs{1, 16};             // input registers
+inline constexpr RegisterSpan PidInUse{33, 16};              // input registers
+inline constexpr RegisterSpan ProgramStatus{4097, 16};       // input registers
 }  // namespace Area
 
 // Run registers (holding 1..8), elements of RunRaw and RunValue.

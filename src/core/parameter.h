@@ -52,10 +52,9 @@ constexpr Parameter NumberParameter(std::int32_t reg, const char* caption, Scali
 
 // An enumeration parameter with its option list.
 constexpr Parameter ListParameter(std::int32_t reg, const char* caption, OptionList options,
-                                  const char* hint = "",
-                                  RetryRule retry = RetryRule::OnNoAnswer) {
-    return Parameter{reg, caption, ScalingRule::Raw, ScalingRule::Raw, options,
-                     hint, retry, std::nullopt};
+                                  const char* hint = "", RetryRule retry = RetryRule::OnNoAnswer) {
+    return Parameter{reg,  caption, ScalingRule::Raw, ScalingRule::Raw, options,
+                     hint, retry,   std::nullopt};
 }
 
 // What the operator reads for register value `raw`: the shown text of an enumeration's code

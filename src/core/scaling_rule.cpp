@@ -25,8 +25,8 @@ std::int32_t TruncateTowardZero(double value) {
 }  // namespace
 
 std::int32_t SignalFactor(const InputScaling& scaling) {
-    const bool millivolts = scaling.Input1Type >= kFirstMillivoltType &&
-                            scaling.Input1Type <= kLastMillivoltType;
+    const bool millivolts =
+        scaling.Input1Type >= kFirstMillivoltType && scaling.Input1Type <= kLastMillivoltType;
     return millivolts ? 100 : 1000;
 }
 
@@ -72,8 +72,7 @@ std::int32_t RegisterValue(ScalingRule rule, double entered, const InputScaling&
         case ScalingRule::MainScale:
             return RoundHalfEven(ValueToRaw1(scaling, value));
         case ScalingRule::MainWhole:
-            return RoundHalfEven(
-                ValueToRaw1(scaling, static_cast<float>(RoundHalfEven(entered))));
+            return RoundHalfEven(ValueToRaw1(scaling, static_cast<float>(RoundHalfEven(entered))));
         case ScalingRule::AuxScale:
             return RoundHalfEven(ValueToRaw2(scaling, value));
         case ScalingRule::Signal:

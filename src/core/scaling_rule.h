@@ -18,7 +18,7 @@ enum class ScalingRule {
     MainWhole,    // main input's scaling, in whole engineering units both ways: an entry is
                   // rounded to a whole value before it is scaled, a reading after
     AuxScale,     // through the auxiliary input's scaling both ways
-    Signal,       // r / 1000, or r / 100 while the main input type is 20..23; an entry times the same
+    Signal,  // r / 1000, or r / 100 while the main input type is 20..23; an entry times the same
 };
 
 // Register units per engineering unit of the multi-point correction's electrical values.

@@ -52,8 +52,8 @@ void ReadBlocksOnce(ControllerLink& link, const ControllerState& state,
     auto gathered = std::make_shared<Gathered>(
         Gathered{std::vector<LinkReply>(blocks.size()), blocks.size(), std::move(onDone)});
     if (blocks.empty()) {
-        QMetaObject::invokeMethod(context, [gathered] { gathered->onDone({}); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            context, [gathered] { gathered->onDone({}); }, Qt::QueuedConnection);
         return;
     }
     for (std::size_t i = 0; i < blocks.size(); ++i) {

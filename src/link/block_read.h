@@ -30,8 +30,8 @@ struct ReadBlock {
 class PeriodicRead : public QObject {
     Q_OBJECT
   public:
-    PeriodicRead(ControllerLink& link, const ControllerState& state,
-                 std::vector<ReadBlock> blocks, int intervalMs, QObject* parent = nullptr);
+    PeriodicRead(ControllerLink& link, const ControllerState& state, std::vector<ReadBlock> blocks,
+                 int intervalMs, QObject* parent = nullptr);
 
     // The cycle's timer, for the window to name after its own (`Timer1`).
     QTimer& timer() { return m_timer; }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "pid_window.h"
 #include "placeholder_window.h"
 
 namespace vt {
@@ -21,7 +22,9 @@ GuardedWindow* Make(StationContext& context) {
 }
 
 // One line per editor window that is built.
-constexpr std::array<EditorEntry, 0> kEditors{};
+constexpr std::array kEditors = {
+    EditorEntry{StationWindow::PIDC, Make<PidWindow>},
+};
 
 }  // namespace
 

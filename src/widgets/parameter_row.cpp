@@ -11,6 +11,12 @@
 
 namespace vt {
 
+RowNames IndexedRowNames(int index, const QString& input, bool withButton) {
+    return RowNames{QStringLiteral("D_4W_%1").arg(index),
+                    input.isEmpty() ? QStringLiteral("T_3RW_%1").arg(index) : input,
+                    withButton ? QStringLiteral("Command1_%1").arg(index) : QString()};
+}
+
 ParameterRow::ParameterRow(const Parameter& parameter, const RowNames& names, QWidget* parent,
                            const RowStyle& style)
     : QObject(parent), m_parameter(parameter) {
@@ -68,9 +74,7 @@ void ParameterRow::showRegister(std::int32_t raw, const InputScaling& scaling) {
 
 void ParameterRow::showText(const QString& text) { m_value->showText(text); }
 
-QString ParameterRow::entryText() const {
-    return m_list ? m_list->currentText() : m_entry->text();
-}
+QString ParameterRow::entryText() const { return m_list ? m_list->currentText() : m_entry->text(); }
 
 std::optional<std::int32_t> ParameterRow::registerValue(const InputScaling& scaling) const {
     return ParameterValue(m_parameter, entryText().toStdString(), scaling);

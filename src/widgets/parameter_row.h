@@ -24,10 +24,14 @@ struct RowNames {
     QString button;  // its "DOWN" button (`Command1_7`); empty: the row writes on focus loss
 };
 
+// The names of row `index` as the editor windows number their controls: `D_4W_<index>`,
+// `input` (default `T_3RW_<index>`) and, unless it writes on focus loss, `Command1_<index>`.
+RowNames IndexedRowNames(int index, const QString& input = {}, bool withButton = true);
+
 // How a row's input behaves.
 struct RowStyle {
     QColor focusColour = EntryBox::LightYellow();  // an entry box's background while focused
-    bool editableList = false;  // a list that also takes a typed code
+    bool editableList = false;                     // a list that also takes a typed code
 };
 
 // One parameter as an editor window shows it: caption, current value, entry box or list,
@@ -45,8 +49,8 @@ class ParameterRow : public QObject {
     QLabel* caption() const { return m_caption; }
     ReadoutLabel* value() const { return m_value; }
     QWidget* input() const { return m_input; }
-    QComboBox* list() const { return m_list; }  // null for a number row
-    EntryBox* entry() const { return m_entry; }  // null for a list row
+    QComboBox* list() const { return m_list; }        // null for a number row
+    EntryBox* entry() const { return m_entry; }       // null for a list row
     QPushButton* button() const { return m_button; }  // null for a focus-loss row
     QLabel* hint() const { return m_hint; }
 

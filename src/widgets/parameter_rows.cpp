@@ -27,7 +27,8 @@ void ParameterRows::showBlock(std::int32_t first, std::span<const std::int32_t> 
     const auto count = static_cast<std::int32_t>(values.size());
     for (ParameterRow* row : m_rows) {
         const std::int32_t offset = row->parameter().reg - first;
-        if (offset >= 0 && offset < count) row->showRegister(values[offset], m_context.state.Scaling);
+        if (offset >= 0 && offset < count)
+            row->showRegister(values[offset], m_context.state.Scaling);
     }
 }
 

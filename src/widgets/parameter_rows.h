@@ -18,7 +18,8 @@ class ParameterRows : public QObject {
   public:
     ParameterRows(StationContext& context, QWidget* parent);
 
-    ParameterRow* add(const Parameter& parameter, const RowNames& names, const RowStyle& style = {});
+    ParameterRow* add(const Parameter& parameter, const RowNames& names,
+                      const RowStyle& style = {});
 
     const std::vector<ParameterRow*>& rows() const { return m_rows; }
     // The row of register `reg`; null if none.

@@ -98,11 +98,12 @@ TEST(EntryParse, FullWidthFormsReadAsTheirAsciiForms) {
     EXPECT_EQ(ParseEntry("１２３"), 123.0);
     EXPECT_EQ(ParseEntry("－１２．５℃"), -12.5);
     EXPECT_EQ(ParseEntry("\u3000＋７"), 7.0);  // ideographic space, full-width plus
-    EXPECT_EQ(ParseEntry("度１２"), 0.0);       // anything else keeps the rule: no number, 0
-    EXPECT_EQ(NormaliseEntry("ａ１"), "ａ1");   // letters are left alone
+    EXPECT_EQ(ParseEntry("度１２"), 0.0);      // anything else keeps the rule: no number, 0
+    EXPECT_EQ(NormaliseEntry("ａ１"), "ａ1");  // letters are left alone
 }
 
-constexpr OptionEntry kModes[] = {{"0:禁止 ", "禁止使用"}, {"1:加热 ", "加热"}, {"2:阀位 ", "阀位"}};
+constexpr OptionEntry kModes[] = {
+    {"0:禁止 ", "禁止使用"}, {"1:加热 ", "加热"}, {"2:阀位 ", "阀位"}};
 
 TEST(ParameterDescriptor, EnumerationShowsItsTextsAndWritesTheLeadingCode) {
     const Parameter p = ListParameter(4119, "辅助通道功能", kModes);

@@ -42,8 +42,8 @@ class SlowBlockReadTest : public BlockReadTest {
 TEST(JobQueue, OperatorJobsFirstThenPollingThenWindowReads) {
     JobQueue queue;
     const JobPriority pushed[] = {JobPriority::WindowRead, JobPriority::Poll,
-                                  JobPriority::Operator, JobPriority::WindowRead,
-                                  JobPriority::Poll, JobPriority::Operator};
+                                  JobPriority::Operator,   JobPriority::WindowRead,
+                                  JobPriority::Poll,       JobPriority::Operator};
     for (std::uint64_t ticket = 0; ticket < std::size(pushed); ++ticket) {
         LinkJob job;
         job.priority = pushed[ticket];
@@ -105,7 +105,8 @@ TEST_F(BlockReadTest, DeadLineNeverGrowsTheQueue) {
     read.start();
     int most = 0;
     QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, [&] { most = std::max(most, m_link->pendingJobs()); });
+    QObject::connect(&probe, &QTimer::timeout,
+                     [&] { most = std::max(most, m_link->pendingJobs()); });
     probe.start(5);
     QTest::qWait(1500);
     // One window cycle and one polling tick at most, however many intervals went by.
@@ -123,8 +124,9 @@ TEST_F(SlowBlockReadTest, PollingTicksGoAheadOfWindowReads) {
     ASSERT_TRUE(waitIdle());
     ASSERT_EQ(order.size(), 4u);
     // At most the window block already on the wire finishes first.
-    const auto poll = std::find_if(order.begin(), order.end(),
-                                   [](const LinkJob& j) { return j.priority == JobPriority::Poll; });
+    const auto poll = std::find_if(order.begin(), order.end(), [](const LinkJob& j) {
+        return j.priority == JobPriority::Poll;
+    });
     EXPECT_LE(poll - order.begin(), 1);
 }
 

@@ -19,9 +19,9 @@ class CellEditGridTest : public ::testing::Test {
     CellEditGridTest() {
         EXPECT_TRUE(m_rig.openPort());
         m_grid = new CellEditGrid(QStringLiteral("MSFlexGrid1"), m_rig.context, &m_window);
-        m_grid->setLayout({QStringLiteral("分组号 "), QStringLiteral("输出上限福"),
-                           QStringLiteral("PID组")},
-                          {1000, 1500, 1200}, 4);
+        m_grid->setLayout(
+            {QStringLiteral("分组号 "), QStringLiteral("输出上限福"), QStringLiteral("PID组")},
+            {1000, 1500, 1200}, 4);
         m_grid->setCellWrites([](int row, int column) -> std::optional<CellWrite> {
             if (column != 1) return std::nullopt;
             return CellWrite{4610 + row, ScalingRule::Raw, EntryRange{0, 100}};

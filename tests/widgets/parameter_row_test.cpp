@@ -28,8 +28,9 @@ class ParameterRowTest : public ::testing::Test {
                             {"D_4W_6", "Combo5", "Command1_6"});
         m_tenths = m_rows.add(NumberParameter(4103, "数字滤波时间", ScalingRule::Tenths),
                               {"D_4W_7", "T_3RW_7", "Command1_7"});
-        m_focusLoss = m_rows.add(NumberParameter(264, "加热器断线判断输出值", ScalingRule::TenthsPlain),
-                                 {"D_4W_263", "T_3RW_263", ""}, RowStyle{QColor(192, 255, 255)});
+        m_focusLoss =
+            m_rows.add(NumberParameter(264, "加热器断线判断输出值", ScalingRule::TenthsPlain),
+                       {"D_4W_263", "T_3RW_263", ""}, RowStyle{QColor(192, 255, 255)});
         for (int i = 0; i < 3; ++i) m_rows.rows()[static_cast<std::size_t>(i)]->placeIn(grid, i);
         EXPECT_TRUE(test::ShowActive(&m_window));
     }
