@@ -67,7 +67,7 @@ const std::array<SegmentColumn, kSegmentColumns>& SegmentColumns() { return kCol
 
 Parameter SegmentFieldParameter(int n, int k) {
     Parameter field = NumberParameter(
-        Program::SegmentField(n, k), kColumns[static_cast<std::size_t>(k + 1)].head,
+        Program::SegmentField(n, k), kColumns[static_cast<std::size_t>(k) + 1].head,
         k == 0 ? ScalingRule::MainWhole : ScalingRule::Raw, "", RetryRule::OnAnyFailure);
     field.range = kFieldRanges[static_cast<std::size_t>(k)];
     return field;

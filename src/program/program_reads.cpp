@@ -48,7 +48,7 @@ void StoreSegmentBlock(ProgramMirror& mirror, int index, std::span<const std::in
     const int whole = static_cast<int>(values.size()) / kRegistersPerSegment;
     for (int s = 0; s < std::min(whole, kSegmentsPerBlock); ++s) {
         const int n = index * kSegmentsPerBlock + s + 1;
-        const auto record = values.subspan(static_cast<std::size_t>(s * kRegistersPerSegment));
+        const auto record = values.subspan(static_cast<std::size_t>(s) * kRegistersPerSegment);
         for (int k = 0; k < ProgramMirror::kFieldCount; ++k) mirror.Segments[n][k] = record[k];
         mirror.Segments[n][0] = WholeUnits(record[0], scaling);
     }
