@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "controller_map.h"
+#include "program_mirror.h"
 #include "value_conversion.h"
 
 namespace vt {
@@ -40,6 +41,9 @@ struct ControllerState {
     InputScaling Scaling;  // TempUnit, Input1Type, Input1Decimals, Input2Type, Input2Decimals
 
     std::array<std::int32_t, 501> LinkSettings{};
+
+    // The current curve's parameters and segments as the program window last read or wrote them.
+    ProgramMirror CurveMirror;
 
     // Value axis shared by both trend windows. 32-bit: the accepted range (maximum up to 36000,
     // minimum down to -12000, so spans up to 48000) does not fit 16 bits.

@@ -4,6 +4,7 @@
 
 #include "pid_window.h"
 #include "placeholder_window.h"
+#include "program_window.h"
 
 namespace vt {
 
@@ -24,6 +25,7 @@ GuardedWindow* Make(StationContext& context) {
 // One line per editor window that is built.
 constexpr std::array kEditors = {
     EditorEntry{StationWindow::PIDC, Make<PidWindow>},
+    EditorEntry{StationWindow::Tech, Make<ProgramWindow>},
 };
 
 }  // namespace

@@ -14,6 +14,11 @@ namespace vt {
 
 namespace {
 constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
+
+// A converted value the controller's signed 16-bit register can hold; anything else would be
+// stored wrapped round.
+bool FitsRegister(std::int32_t value) { return value >= -32768 && value <= 32767; }
+
 }  // namespace
 
 int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
@@ -30,8 +35,12 @@ CellEditGrid::CellEditGrid(const QString& name, StationContext& context, QWidget
     NameCaptionlessControl(m_editBox, QStringLiteral("Text1"));
     m_editBox->hide();
     m_editBox->installEventFilter(this);
-    connect(this, &QTableWidget::cellClicked, this,
-            [this](int tableRow, int column) { startEdit(tableRow + 1, column); });
+    // A second click soon after an edit closed counts as a double click, not a click: both open
+    // the edit box.
+    for (auto clicked : {&QTableWidget::cellClicked, &QTableWidget::cellDoubleClicked}) {
+        connect(this, clicked, this,
+                [this](int tableRow, int column) { startEdit(tableRow + 1, column); });
+    }
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, &CellEditGrid::placeEditBox);
     }
@@ -95,6 +104,10 @@ void CellEditGrid::confirmEdit() {
         return;
     }
     const std::int32_t value = RegisterValue(target->rule, entered, m_context.state.Scaling);
+    if (!FitsRegister(value)) {
+        emit rejected(m_selectedRow, m_selectedColumn);
+        return;
+    }
     m_context.link.submit(WriteRegisterJob(m_context.state, target->reg, value, target->retry),
                           this);
     emit committed(m_selectedRow, m_selectedColumn, entered);

@@ -25,8 +25,9 @@ int TwipsToPixels(int twips);
 
 // A grid of controller values that the operator edits one cell at a time: a click on an editable
 // cell lays the edit box `Text1` over it with the cell's text selected; Enter checks the number
-// at the start of the text against the cell's range and, if it holds, writes it through the link
-// (operator priority) and hides the box; a rejected number writes nothing. Esc drops the edit.
+// at the start of the text against the cell's range and, if it holds and its converted value fits
+// the signed 16-bit register, writes it through the link (operator priority) and hides the box; a
+// rejected number writes nothing. Esc drops the edit.
 // Enter or F2 on the current cell starts an edit from the keyboard.
 //
 // Rows are numbered as the controller's windows numbered them: row 0 is the column heads (shown
@@ -59,7 +60,8 @@ class CellEditGrid : public QTableWidget {
   signals:
     // An edit was confirmed and its write queued: `entered` is the number typed.
     void committed(int row, int column, double entered);
-    // An edit was confirmed with a number out of the cell's range; nothing was written.
+    // An edit was confirmed with a number out of the cell's range, or one whose converted value
+    // the register cannot hold; nothing was written.
     void rejected(int row, int column);
 
   protected:

@@ -64,6 +64,14 @@ TEST_F(CellEditGridTest, ClickLaysTheEditBoxOverTheCellWithItsTextSelected) {
     EXPECT_EQ(m_grid->selectedColumn(), 1);
 }
 
+TEST_F(CellEditGridTest, AClickRightAfterAnEditOpensTheBoxAgain) {
+    clickCell(2, 1);
+    QTest::keyClick(m_grid->editBox(), Qt::Key_Escape);
+    const QRect cell = m_grid->visualItemRect(m_grid->item(1, 1));
+    QTest::mouseDClick(m_grid->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(m_grid->editBox()->isVisible());
+}
+
 TEST_F(CellEditGridTest, OnlyEditableCellsOpenTheEditBox) {
     clickCell(2, 2);
     clickCell(2, 0);
