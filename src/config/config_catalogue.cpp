@@ -80,9 +80,10 @@ constexpr std::array kCatalogue = {
     List(P::MainInput, 4117, "输入多点曲线修正", kMultiPointSwitch, "Combo17",
          "0-禁止， 1-允许主输入曲线修正"),
 
-    List(P::AuxInput, 4119, "辅助通道功能", kAuxFunction, "Combo32",
-         "0-禁止，1-加热断线报警，2-阀位反馈，3-远程SV设定，4-双输入高低温切换，5-双传感器冗余控制，"
-         "6-PV1 2 偏差报警"),
+    List(
+        P::AuxInput, 4119, "辅助通道功能", kAuxFunction, "Combo32",
+        "0-禁止，1-加热断线报警，2-阀位反馈，3-远程SV设定，4-双输入高低温切换，5-双传感器冗余控制，"
+        "6-PV1 2 偏差报警"),
     List(P::AuxInput, 4120, "输入类型设定", kInputType, "Combo11", "0-28种传感器输入类型"),
     Number(P::AuxInput, 4121, "显示上限", kAux, "-10000~ 30000"),
     Number(P::AuxInput, 4122, "显示下限", kAux, "-10000~ 30000"),
@@ -123,8 +124,8 @@ constexpr std::array kCatalogue = {
     Number(P::Valve, 4186, "阀门最小导通时间", kTenthsPlain, " 0.0-100 秒 默认0", "2"),
     List(P::Valve, 4187, "阀门开路处理方法", kValveOpenCircuit, "Combo33",
          "0-CLOSE(down)，1-OPEN(up)，2-NO ACT(keep) .Default:0-Down"),
-    Number(P::Valve, 4188, "阀门动作死区", kTenthsPlain, "输出百分比，单位：%。 0.1-10.0  默认：2.0",
-           "2"),
+    Number(P::Valve, 4188, "阀门动作死区", kTenthsPlain,
+           "输出百分比，单位：%。 0.1-10.0  默认：2.0", "2"),
 
     List(P::Communication, 4157, "通讯波特率", kBaudRate, "Combo18", "0-4800，1-9600，2-19200"),
     List(P::Communication, 4158, "校验方式", kParity, "Combo19", "0-无校验，1-奇校验，2-偶校验"),
@@ -147,12 +148,14 @@ constexpr std::array kCatalogue = {
     Number(P::Retransmission, 4154, "变送上限", kMain, "-10000 ~ 30000"),
     Number(P::Retransmission, 4155, "变送下限", kMain, "-10000 ~ 30000"),
     List(P::Retransmission, 4156, "输出方式设定", kRetransmitted, "Combo26",
-         "0-变送测量值，1-变送设定值，2-变送输出值，3-变送偏差值（PV-SV）4-变送偏差值（SV-PV），5-变送"
+         "0-变送测量值，1-变送设定值，2-变送输出值，3-变送偏差值（PV-SV）4-变送偏差值（SV-PV），5-"
+         "变送"
          "PV偏差值（PV1-PV2）,6-变送PV偏差值（PV2-PV1）,7-变送偏差绝对值  ABS(PV1-PV2)"),
 
-    List(P::Alarms, 4161, "报警一类型设定", kAlarm1Type, "Combo30",
-         "0-无，1-上限报警，2-下限报警，3-上偏差报警，4-下偏差报警，5-偏差带报警，6-加热器断线报警，"
-         "7-传感器故障报警"),
+    List(
+        P::Alarms, 4161, "报警一类型设定", kAlarm1Type, "Combo30",
+        "0-无，1-上限报警，2-下限报警，3-上偏差报警，4-下偏差报警，5-偏差带报警，6-加热器断线报警，"
+        "7-传感器故障报警"),
     List(P::Alarms, 4162, "报警二类型设定", kAlarm2Type, "Combo29",
          "8-程序运行状态指示，9-(PV1-PV2) , 10-(PV2-PV1) , 11- ABS(PV1-PV2)"),
     List(P::Alarms, 4163, "上电报警免除功能", kPowerOnAlarm, "Combo27", "0-禁止，1-允许"),
@@ -204,9 +207,8 @@ const std::array<ConfigTab, kConfigTabCount>& ConfigTabs() { return kTabs; }
 
 const ConfigEntry* ConfigEntryOfRegister(std::int32_t reg) {
     if (!Area::Configuration.contains(reg)) return nullptr;
-    const auto found = std::find_if(kCatalogue.begin(), kCatalogue.end(), [reg](const auto& e) {
-        return e.parameter.reg == reg;
-    });
+    const auto found = std::find_if(kCatalogue.begin(), kCatalogue.end(),
+                                    [reg](const auto& e) { return e.parameter.reg == reg; });
     return found == kCatalogue.end() ? nullptr : &*found;
 }
 

@@ -6,6 +6,7 @@
 // code, which is its position. Texts are exact, trailing blanks included.
 namespace vt::config_lists {
 
+// clang-format off
 inline constexpr OptionEntry kKeyLock[] = {
     {"0:禁止锁定 ", "禁止锁定"},
     {"1:使能锁定 ", "使能锁定"},
@@ -220,6 +221,8 @@ inline constexpr OptionEntry kAlarm2Type[] = {
     {"10:PV2-PV1 ", "PV2-PV1报警"},
     {"11:ABS(PV1-PV2) ", "ABS(PV1-PV2)报警"},
 };
+
+// clang-format on
 
 // The third DI input's list: the first twelve DI functions.
 inline constexpr OptionList kDi3Function = OptionList(kDiFunction).first(12);

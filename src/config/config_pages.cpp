@@ -85,7 +85,8 @@ QWidget* NetworkBlock(std::span<ParameterRow* const> rows) {
         rows[i]->placeIn(grid, static_cast<int>(i));
         rows[i]->hint()->hide();
         // An octet needs three digits: the block stays narrow, so the tabs keep the width.
-        if (rows[i]->entry()) rows[i]->entry()->setMaximumWidth(TextWidth(*rows[i]->entry(), "00000"));
+        if (rows[i]->entry())
+            rows[i]->entry()->setMaximumWidth(TextWidth(*rows[i]->entry(), "00000"));
         rows[i]->button()->setMaximumWidth(TextWidth(*rows[i]->button(), "DOWN"));
     }
     return block;

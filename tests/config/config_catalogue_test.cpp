@@ -91,24 +91,20 @@ TEST_P(ConfigShowTest, RegisterValueIsShownByItsRow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ConfigShowTest,
-    ::testing::Values(ShowCase{4106, 1000, Main(0), "100"},      // SVHI: through the main input
-                      ShowCase{4106, 1000, Main(20, 2), "10"},   // with its decimals
-                      ShowCase{4103, 25, Main(0), "2.5"},        // tenths
-                      ShowCase{4103, 0, Main(0), "0.0"},
-                      ShowCase{4185, 30, Main(0), "3"},          // tenths, plain
-                      ShowCase{4121, 1500, Aux(14, 3), "1.5"},   // the auxiliary input's own
-                      ShowCase{4169, 1500, Main(19), "1.5"},     // electrical values: x1000 ...
-                      ShowCase{4169, 1500, Main(20), "15"},      // ... x100 for millivolts
-                      ShowCase{4169, 1500, Main(23), "15"},
-                      ShowCase{4169, 1500, Main(24), "1.5"},
-                      ShowCase{4170, 1500, Main(0), "150"},
-                      ShowCase{4109, 16, Main(0), " 0Ω5000"},
-                      ShowCase{4120, 13, Main(0), "PT1000   "},
-                      ShowCase{4161, 1, Main(0), "上限报警1"},
-                      ShowCase{4162, 1, Main(0), "上限报警2"},
-                      ShowCase{4097, 2, Main(0), std::nullopt},  // codes without a text
-                      ShowCase{4139, 3, Main(0), std::nullopt},
-                      ShowCase{4191, -1, Main(0), std::nullopt}));
+    ::testing::Values(
+        ShowCase{4106, 1000, Main(0), "100"},     // SVHI: through the main input
+        ShowCase{4106, 1000, Main(20, 2), "10"},  // with its decimals
+        ShowCase{4103, 25, Main(0), "2.5"},       // tenths
+        ShowCase{4103, 0, Main(0), "0.0"}, ShowCase{4185, 30, Main(0), "3"},  // tenths, plain
+        ShowCase{4121, 1500, Aux(14, 3), "1.5"},  // the auxiliary input's own
+        ShowCase{4169, 1500, Main(19), "1.5"},    // electrical values: x1000 ...
+        ShowCase{4169, 1500, Main(20), "15"},     // ... x100 for millivolts
+        ShowCase{4169, 1500, Main(23), "15"}, ShowCase{4169, 1500, Main(24), "1.5"},
+        ShowCase{4170, 1500, Main(0), "150"}, ShowCase{4109, 16, Main(0), " 0Ω5000"},
+        ShowCase{4120, 13, Main(0), "PT1000   "}, ShowCase{4161, 1, Main(0), "上限报警1"},
+        ShowCase{4162, 1, Main(0), "上限报警2"},
+        ShowCase{4097, 2, Main(0), std::nullopt},  // codes without a text
+        ShowCase{4139, 3, Main(0), std::nullopt}, ShowCase{4191, -1, Main(0), std::nullopt}));
 
 struct WriteCase {
     std::int32_t reg;
@@ -121,21 +117,19 @@ class ConfigWriteTest : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(ConfigWriteTest, EntryIsConvertedByItsRow) {
     const WriteCase& c = GetParam();
-    EXPECT_EQ(ParameterValue(ConfigEntryOfButton(c.reg - kConfigBase)->parameter, c.entry,
-                             c.scaling),
-              c.written);
+    EXPECT_EQ(
+        ParameterValue(ConfigEntryOfButton(c.reg - kConfigBase)->parameter, c.entry, c.scaling),
+        c.written);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ConfigWriteTest,
-    ::testing::Values(WriteCase{4106, "1000", Main(0), 1000},  // SVHI: entered as typed
+    ::testing::Values(WriteCase{4106, "1000", Main(0), 1000},   // SVHI: entered as typed
                       WriteCase{4110, "100.0", Main(0), 1000},  // display limit: converted
                       WriteCase{4110, "1.5", Main(20, 2), 150},
                       WriteCase{4114, "0.25", Main(0), 2},  // 2.5 to the even neighbour
-                      WriteCase{4185, "2", Main(0), 20},
-                      WriteCase{4169, "1.5", Main(19), 1500},
-                      WriteCase{4169, "1.5", Main(20), 150},
-                      WriteCase{4169, "1.5", Main(23), 150},
+                      WriteCase{4185, "2", Main(0), 20}, WriteCase{4169, "1.5", Main(19), 1500},
+                      WriteCase{4169, "1.5", Main(20), 150}, WriteCase{4169, "1.5", Main(23), 150},
                       WriteCase{4169, "1.5", Main(24), 1500},
                       WriteCase{4126, "1.5", Aux(14, 3), 1500},
                       WriteCase{4119, "3:远程SV ", Main(0), 3},

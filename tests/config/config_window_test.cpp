@@ -75,8 +75,8 @@ TEST_F(ConfigWindowTest, TwelveTabsEveryRowAndTheNetworkBlock) {
         }
         EXPECT_EQ(tabs->isAncestorOf(input), row.place != ConfigPlace::Network) << caption;
         if (!row.hasRegister()) continue;
-        auto* down = test::Find<QPushButton>(m_window.get(),
-                                             QStringLiteral("Command1_%1").arg(row.index()));
+        auto* down =
+            test::Find<QPushButton>(m_window.get(), QStringLiteral("Command1_%1").arg(row.index()));
         EXPECT_EQ(down->text(), QStringLiteral("DOWN"));
         EXPECT_EQ(down->accessibleDescription(), down->objectName());
         EXPECT_TRUE(m_window->findChild<ReadoutLabel*>(QStringLiteral("D_4W_%1").arg(row.index())));
@@ -96,8 +96,8 @@ TEST_F(ConfigWindowTest, EachBlockShowsItsRowsAsItComesIn) {
     EXPECT_EQ(shown(7), QStringLiteral("1.0"));             // 4103 = 10 tenths
     EXPECT_EQ(shown(10), QStringLiteral("1300"));           // SVHI 13000 at one decimal
     EXPECT_EQ(shown(33), QStringLiteral("600"));            // 4129, second block
-    EXPECT_EQ(shown(61), QStringLiteral("19200BPS"));  // the line the simulator serves
-    EXPECT_EQ(shown(65), QStringLiteral("上限报警1"));     // 4161, third block
+    EXPECT_EQ(shown(61), QStringLiteral("19200BPS"));       // the line the simulator serves
+    EXPECT_EQ(shown(65), QStringLiteral("上限报警1"));      // 4161, third block
     EXPECT_EQ(shown(75), QStringLiteral("2.5"));            // electrical value 2500 / 1000
     EXPECT_EQ(shown(89), QStringLiteral("30"));             // 300 tenths, plain
     EXPECT_EQ(shown(96), QStringLiteral("192"));            // 4192, the third block's last
@@ -128,7 +128,7 @@ TEST_F(ConfigWindowTest, CycleNeverTouchesWhatTheOperatorEntered) {
 
 struct DownCase {
     int index;
-    const char* list;  // the row's list, or none for an entry box
+    const char* list;   // the row's list, or none for an entry box
     const char* input;  // the text typed, or the list entry chosen
     const char* written;
 };
@@ -165,8 +165,8 @@ TEST_F(ConfigWindowTest, WritingTheMainInputTypeRescalesAtOnce) {
     ASSERT_TRUE(m_rig.waitIdle());
     list("Combo1")->setCurrentIndex(21);
     down(13);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_rig.state.Scaling.Input1Type == 21; },
-                                test::kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return m_rig.state.Scaling.Input1Type == 21; }, test::kWaitMs));
     EXPECT_EQ(m_rig.state.InputConfig[7], 21);
     ASSERT_EQ(readCycle(), 0);
     EXPECT_EQ(shown(75), QStringLiteral("25"));  // 2500 / 100
@@ -181,8 +181,8 @@ TEST_F(ConfigWindowTest, WritingTheAuxiliaryInputTypeRescalesAtOnce) {
     ASSERT_TRUE(m_rig.waitIdle());
     list("Combo11")->setCurrentIndex(14);
     down(24);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_rig.state.Scaling.Input2Type == 14; },
-                                test::kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return m_rig.state.Scaling.Input2Type == 14; }, test::kWaitMs));
 }
 
 TEST_F(ConfigWindowTest, StationReadoutsFollowAConfigurationChange) {
@@ -221,8 +221,8 @@ TEST_F(ConfigWindowTest, PollingKeepsRunningBesideTheWindowsReads) {
     m_window->readCycle().timer().setInterval(50);
     QSignalSpy ticks(&m_rig.polling, &PollingCycle::tickFinished);
     QSignalSpy cycles(&m_window->readCycle(), &PeriodicRead::cycleFinished);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.size() >= 10 && cycles.size() >= 10; },
-                                test::kWaitMs));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return ticks.size() >= 10 && cycles.size() >= 10; }, test::kWaitMs));
 }
 
 TEST_F(ConfigWindowTest, CloseBoxIsRefusedAndEscGoesBack) {
