@@ -9,6 +9,7 @@
 
 #include "config_catalogue.h"
 #include "config_pages.h"
+#include "control_names.h"
 #include "poll_blocks.h"
 #include "readout_label.h"
 #include "window_timer.h"
@@ -61,8 +62,11 @@ void ConfigWindow::buildLayout() {
         byPlace[static_cast<std::size_t>(catalogue[i].place)].push_back(m_rows.rows()[i]);
     }
     auto* tabs = new QTabWidget;
-    tabs->setObjectName(QStringLiteral("SSTab2"));
+    NameCaptionlessControl(tabs, QStringLiteral("SSTab2"));
+    // Every tab caption stays in view: the window is never narrower than the twelve of them.
     tabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 3px; }"));
+    tabs->setUsesScrollButtons(false);
+    tabs->setElideMode(Qt::ElideNone);
     for (int k = 0; k < kConfigTabCount; ++k) {
         const ConfigTab& tab = ConfigTabs()[static_cast<std::size_t>(k)];
         tabs->addTab(ConfigTabPage(tab, k, byPlace[static_cast<std::size_t>(k)]),
