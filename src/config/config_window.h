@@ -18,7 +18,6 @@ class ConfigWindow : public EditorWindow {
 
     // The read-and-show cycle (`Timer1`), for tests and benchmarks to watch.
     PeriodicRead& readCycle() { return m_read; }
-    const ParameterRows& rows() const { return m_rows; }
 
   private:
     void addRows();
