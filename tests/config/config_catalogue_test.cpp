@@ -124,15 +124,12 @@ TEST_P(ConfigWriteTest, EntryIsConvertedByItsRow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ConfigWriteTest,
-    ::testing::Values(WriteCase{4106, "1000", Main(0), 1000},   // SVHI: entered as typed
-                      WriteCase{4110, "100.0", Main(0), 1000},  // display limit: converted
-                      WriteCase{4110, "1.5", Main(20, 2), 150},
-                      WriteCase{4114, "0.25", Main(0), 2},  // 2.5 to the even neighbour
-                      WriteCase{4185, "2", Main(0), 20}, WriteCase{4169, "1.5", Main(19), 1500},
-                      WriteCase{4169, "1.5", Main(20), 150}, WriteCase{4169, "1.5", Main(23), 150},
-                      WriteCase{4169, "1.5", Main(24), 1500},
+    // DOWN on the window's rows covers SVHI, the display limit, 4114 and a list row.
+    ::testing::Values(WriteCase{4110, "1.5", Main(20, 2), 150},
+                      WriteCase{4169, "1.5", Main(19), 1500},  // electrical values: x1000 ...
+                      WriteCase{4169, "1.5", Main(20), 150},   // ... x100 for millivolts
+                      WriteCase{4169, "1.5", Main(23), 150}, WriteCase{4169, "1.5", Main(24), 1500},
                       WriteCase{4126, "1.5", Aux(14, 3), 1500},
-                      WriteCase{4119, "3:远程SV ", Main(0), 3},
                       WriteCase{4109, "8 WRe325(0-2300)", Main(0), 8},
                       WriteCase{4159, "abc", Main(0), 0}));
 

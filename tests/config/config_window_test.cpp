@@ -157,7 +157,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DownCase{73, nullptr, "1.5", "holding 4169 1500"},
                       DownCase{89, nullptr, "", "holding 4185 20"},  // its starting "2"
                       DownCase{23, "Combo32", "3:远程SV ", "holding 4119 3"},
-                      DownCase{2, "Combo2", "0:自动 ", "holding 4098 0"},
                       DownCase{99, nullptr, "１２", "holding 4195 12"}));
 
 TEST_F(ConfigWindowTest, WritingTheMainInputTypeRescalesAtOnce) {
