@@ -24,6 +24,7 @@ void PollingCycle::tick() {
     if (m_ConfigRefreshCount == 0) queue(ConfigBlock());
     if (++m_ConfigRefreshCount >= kConfigRefreshPeriod) m_ConfigRefreshCount = 0;
     for (const PollBlock& block : LiveBlocks()) queue(block);
+    emit tickStarted();
 }
 
 void PollingCycle::queue(const PollBlock& block) {

@@ -41,6 +41,8 @@ class PollingCycle : public QObject {
     std::int16_t ConfigRefreshCount() const { return m_ConfigRefreshCount; }
 
   signals:
+    // A tick has queued its blocks (a tick skipped while the last one is out does not).
+    void tickStarted();
     // A tick's last block has come back; `failedBlocks` of its blocks failed.
     void tickFinished(int failedBlocks);
 

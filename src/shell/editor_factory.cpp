@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "config_window.h"
 #include "pid_window.h"
 #include "placeholder_window.h"
 #include "program_window.h"
@@ -24,6 +25,7 @@ GuardedWindow* Make(StationContext& context) {
 
 // One line per editor window that is built.
 constexpr std::array kEditors = {
+    EditorEntry{StationWindow::CONFIG1, Make<ConfigWindow>},
     EditorEntry{StationWindow::PIDC, Make<PidWindow>},
     EditorEntry{StationWindow::Tech, Make<ProgramWindow>},
 };

@@ -23,6 +23,8 @@ ParameterRow::ParameterRow(const Parameter& parameter, const RowNames& names, QW
     m_caption = new QLabel(QString::fromUtf8(parameter.caption), parent);
     m_value = new ReadoutLabel(names.value, parent);
     makeInput(names, style, parent);
+    // A hint of several lines makes the row taller; the readout stays as high as the input.
+    m_value->setMaximumHeight(m_input->sizeHint().height());
     m_caption->setBuddy(m_input);
     if (!names.button.isEmpty()) {
         m_button = NamedButton(names.button, QStringLiteral("DOWN"), parent);

@@ -57,7 +57,9 @@ class Simulator:
         self.process.wait(10)
 
 
-class StationTest(unittest.TestCase):
+class StationSession(unittest.TestCase):
+    """The station against its own simulator, the port opened from the overview."""
+
     @classmethod
     def setUpClass(cls):
         folder = tempfile.TemporaryDirectory()
@@ -86,16 +88,18 @@ class StationTest(unittest.TestCase):
                                          LINK_TIMEOUT)
 
     @classmethod
-    def readout(cls, name):
-        """The readout label whose accessible description is name; its accessible name is
-        the text it shows."""
-        label = cls.overview.find(name, role="label")
+    def readout(cls, name, window=None):
+        """The readout label of window (default the overview) whose accessible description
+        is name; its accessible name is the text it shows."""
+        label = (window or cls.overview).find(name, role="label")
         if label.name == name:
             raise unittest.SkipTest(f"readout {name} publishes its control name as accessible "
                                     "name, which hides its text; it must carry the control "
                                     "name as accessible description only")
         return label
 
+
+class StationTest(StationSession):
     def test_sv1_typed_and_written_reaches_the_controller_and_reads_back(self):
         entry = self.overview.find("T_3RW_2", role="text")
         entry.focus()

@@ -79,6 +79,14 @@ TEST_F(RegisterMapTest, CoilWriteTogglesManualModeAndOnlyCoils1To8AreWritable) {
     EXPECT_EQ(m_master->error(), EMBXILADD);
 }
 
+TEST_F(RegisterMapTest, EveryConfigurationRegisterKeepsWhatIsWritten) {
+    const auto written = [](int reg) { return static_cast<std::int16_t>(reg % 5); };  // any code
+    for (int reg = 4097; reg <= 4208; ++reg) ASSERT_TRUE(m_master->writeRegister(reg, written(reg)));
+    std::vector<std::int16_t> values;
+    ASSERT_TRUE(m_master->readHolding(4097, 112, values));
+    for (int reg = 4097; reg <= 4208; ++reg) EXPECT_EQ(values[reg - 4097], written(reg)) << reg;
+}
+
 TEST_F(RegisterMapTest, RefusedValuesGetIllegalValueAndChangeNothing) {
     EXPECT_FALSE(m_master->writeRegister(7, 9));  // curves 0..8
     EXPECT_EQ(m_master->error(), EMBXILVAL);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -30,6 +31,7 @@ class SimulatedLine {
             const std::lock_guard lock(m_writesMutex);
             m_writes.push_back(std::string(kind) + " " + std::to_string(number) + " " +
                                std::to_string(value));
+            m_writeTimes.push_back(std::chrono::steady_clock::now());
         });
         EXPECT_TRUE(m_server.start());
         m_ports.setDevice(kSimPort, QString::fromStdString(m_server.devicePath()));
@@ -64,6 +66,12 @@ class SimulatedLine {
         return m_writes;
     }
 
+    // When each of those writes reached the simulator.
+    std::vector<std::chrono::steady_clock::time_point> writeTimes() const {
+        const std::lock_guard lock(m_writesMutex);
+        return m_writeTimes;
+    }
+
     sim::SimulatorServer& server() { return m_server; }
     sim::ControllerModel& model() { return m_server.model(); }
     const PortDirectory& ports() const { return m_ports; }
@@ -71,6 +79,7 @@ class SimulatedLine {
   private:
     mutable std::mutex m_writesMutex;
     std::vector<std::string> m_writes;
+    std::vector<std::chrono::steady_clock::time_point> m_writeTimes;
     sim::SimulatorServer m_server;
     PortDirectory m_ports;
 };
