@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "alarm_window.h"
 #include "pid_window.h"
 #include "placeholder_window.h"
 
@@ -24,6 +25,7 @@ GuardedWindow* Make(StationContext& context) {
 // One line per editor window that is built.
 constexpr std::array kEditors = {
     EditorEntry{StationWindow::PIDC, Make<PidWindow>},
+    EditorEntry{StationWindow::ALM1, Make<AlarmWindow>},
 };
 
 }  // namespace
