@@ -3,6 +3,7 @@
 #include <array>
 
 #include "alarm_window.h"
+#include "group_pid_window.h"
 #include "pid_window.h"
 #include "placeholder_window.h"
 
@@ -26,6 +27,7 @@ GuardedWindow* Make(StationContext& context) {
 constexpr std::array kEditors = {
     EditorEntry{StationWindow::PIDC, Make<PidWindow>},
     EditorEntry{StationWindow::ALM1, Make<AlarmWindow>},
+    EditorEntry{StationWindow::FenzuPID, Make<GroupPidWindow>},
 };
 
 }  // namespace
