@@ -3,6 +3,7 @@
 #include <array>
 
 #include "alarm_window.h"
+#include "group_limits_window.h"
 #include "group_pid_window.h"
 #include "pid_window.h"
 #include "placeholder_window.h"
@@ -28,6 +29,7 @@ constexpr std::array kEditors = {
     EditorEntry{StationWindow::PIDC, Make<PidWindow>},
     EditorEntry{StationWindow::ALM1, Make<AlarmWindow>},
     EditorEntry{StationWindow::FenzuPID, Make<GroupPidWindow>},
+    EditorEntry{StationWindow::Fenzuout1, Make<GroupLimitsWindow>},
 };
 
 }  // namespace
