@@ -147,6 +147,26 @@ TEST_F(AlarmTest, StatusCodeIsTheAlarmType) {
     EXPECT_EQ(m_model.input(8), 5);
 }
 
+TEST_F(AlarmTest, HeaterBreakAlarmComparesInput2WhileTheOutputIsHighEnough) {
+    ASSERT_TRUE(m_model.setHolding(263, 300));  // input 2 below 30.0 means a broken heater
+    ASSERT_TRUE(m_model.setHolding(264, 500));  // once the output is at least 50.0 %
+    ASSERT_TRUE(m_model.setHolding(4161, 6));
+    EXPECT_FALSE(m_model.discreteInput(1));  // the output is 0 %
+    ASSERT_TRUE(m_model.setHolding(264, 0));
+    EXPECT_EQ(m_model.input(8), 6);
+    ASSERT_TRUE(m_model.setHolding(263, 200));
+    EXPECT_FALSE(m_model.discreteInput(1));
+}
+
+TEST_F(AlarmTest, TheWholeAlarmBlockKeepsWhatIsWritten) {
+    for (int reg = 257; reg <= 272; ++reg) {
+        ASSERT_TRUE(m_model.setHolding(reg, static_cast<std::int16_t>(-reg)));
+    }
+    m_model.step(1);
+    const std::vector<std::int16_t> block = m_model.holdingBlock(257, 16);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(block[static_cast<std::size_t>(i)], -(257 + i));
+}
+
 TEST_F(AlarmTest, SensorFaultAlarmFollowsTheOpenCircuitInput) {
     ASSERT_TRUE(m_model.setHolding(4161, 7));
     EXPECT_FALSE(m_model.discreteInput(1));
