@@ -111,12 +111,7 @@ TEST_F(GroupLimitsWindowTest, TemperatureIsRoundedToWholeUnitsBeforeItIsScaled) 
 
 TEST_F(GroupLimitsWindowTest, CellsWriteAgainOnAnyFailure) {
     m_rig.line.change([](sim::SimulatorOptions& o) { o.exceptionHoldingRegisters = {4611}; });
-    quiet();
-    const std::uint64_t before = m_rig.line.server().requestsReceived();
-    clickCell(1, 2);
-    enter("50");
-    ASSERT_TRUE(m_rig.waitIdle());
-    EXPECT_EQ(m_rig.line.server().requestsReceived() - before, 2u);
+    EXPECT_EQ(requestsForEdit(1, 2, "50"), 2u);
 }
 
 TEST_F(GroupLimitsWindowTest, ModeIsWrittenOnlyWhenTheOperatorChoseOrTypedOne) {

@@ -30,11 +30,15 @@ class GroupTableFixture : public ::testing::Test {
         m_window->reads().readNow();
         return cycles.wait(kWaitMs);
     }
-    // Stops the polling cycle and waits until the line is idle, so that the requests the
-    // simulator receives are the window's alone.
-    void quiet() {
+    // The requests the simulator receives for one confirmed edit, the polling cycle stopped.
+    std::uint64_t requestsForEdit(int row, int column, const char* text) {
         m_rig.polling.stop();
-        ASSERT_TRUE(m_rig.waitIdle());
+        EXPECT_TRUE(m_rig.waitIdle());
+        const std::uint64_t before = m_rig.line.server().requestsReceived();
+        clickCell(row, column);
+        enter(text);
+        EXPECT_TRUE(m_rig.waitIdle());
+        return m_rig.line.server().requestsReceived() - before;
     }
     void clickCell(int row, int column) {
         CellEditGrid* grid = m_window->grid();
