@@ -30,8 +30,11 @@ CellEditGrid::CellEditGrid(const QString& name, StationContext& context, QWidget
     NameCaptionlessControl(m_editBox, QStringLiteral("Text1"));
     m_editBox->hide();
     m_editBox->installEventFilter(this);
-    connect(this, &QTableWidget::cellClicked, this,
-            [this](int tableRow, int column) { startEdit(tableRow + 1, column); });
+    // A click soon after another on the same spot arrives as a double click: it edits too.
+    for (auto clicked : {&QTableWidget::cellClicked, &QTableWidget::cellDoubleClicked}) {
+        connect(this, clicked, this,
+                [this](int tableRow, int column) { startEdit(tableRow + 1, column); });
+    }
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, &CellEditGrid::placeEditBox);
     }
