@@ -63,6 +63,7 @@ GroupLimitsWindow::GroupLimitsWindow(StationContext& context, QWidget* parent)
     top->addWidget(mode->input());
     top->addWidget(mode->hint(), 1);
     buildLayout(top);
+    setTabOrder(mode->input(), grid());
 }
 
 // Beside the groups' cells, the mode code as a number.

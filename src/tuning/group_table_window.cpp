@@ -52,6 +52,7 @@ void GroupTableWindow::buildLayout(QBoxLayout* top) {
     page->addWidget(m_grid, 1);
     page->addWidget(returnButton(), 0, Qt::AlignRight);
     page->addWidget(m_statusBar);
+    setTabOrder(m_grid, returnButton());
 }
 
 void GroupTableWindow::showBlock(std::int32_t first, std::span<const std::int32_t> values) {
