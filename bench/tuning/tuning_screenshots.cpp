@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include "alarm_window.h"
+#include "group_limits_window.h"
+#include "group_pid_window.h"
 #include "pid_window.h"
 #include "screenshots.h"
 #include "window_rig.h"
@@ -32,5 +35,11 @@ int main(int argc, char** argv) {
 
     vt::PidWindow pid(rig.context);
     Take(pid, folder, QStringLiteral("tuning-pid-1366x768.png"));
+    vt::AlarmWindow alarm(rig.context);
+    Take(alarm, folder, QStringLiteral("tuning-alarm-1366x768.png"));
+    vt::GroupPidWindow groupPid(rig.context);
+    Take(groupPid, folder, QStringLiteral("tuning-group-pid-1366x768.png"));
+    vt::GroupLimitsWindow groupLimits(rig.context);
+    Take(groupLimits, folder, QStringLiteral("tuning-group-limits-1366x768.png"));
     return 0;
 }
