@@ -158,15 +158,6 @@ TEST_F(AlarmTest, HeaterBreakAlarmComparesInput2WhileTheOutputIsHighEnough) {
     EXPECT_FALSE(m_model.discreteInput(1));
 }
 
-TEST_F(AlarmTest, TheWholeAlarmBlockKeepsWhatIsWritten) {
-    for (int reg = 257; reg <= 272; ++reg) {
-        ASSERT_TRUE(m_model.setHolding(reg, static_cast<std::int16_t>(-reg)));
-    }
-    m_model.step(1);
-    const std::vector<std::int16_t> block = m_model.holdingBlock(257, 16);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(block[static_cast<std::size_t>(i)], -(257 + i));
-}
-
 TEST_F(AlarmTest, SensorFaultAlarmFollowsTheOpenCircuitInput) {
     ASSERT_TRUE(m_model.setHolding(4161, 7));
     EXPECT_FALSE(m_model.discreteInput(1));
