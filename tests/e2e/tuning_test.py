@@ -7,42 +7,14 @@ selector without typing must write nothing.
     run_under_xvfb.sh /usr/bin/python3 tuning_test.py PATH/TO/vtstation PATH/TO/vt5800-sim
 """
 
-import pathlib
-import signal
 import sys
-import tempfile
-import unittest
 
-from atspi_driver import App
-from station_test import LINK_TIMEOUT, OVERVIEW, SV1_AT_START, Simulator
+from station_session import OVERVIEW, StationSession, run_tests
 
 ALARM_BOXES = [f"T_3RW_{256 + i}" for i in range(8)]
 
 
-class TuningTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        folder = tempfile.TemporaryDirectory()
-        cls.addClassCleanup(folder.cleanup)
-        cls.sim = Simulator(SIMULATOR, pathlib.Path(folder.name))
-        cls.addClassCleanup(cls.sim.stop)
-        cls.app = App.launch([STATION, "--database", str(pathlib.Path(folder.name, "db")),
-                              "--port", f"1={cls.sim.tty}"])
-        cls.addClassCleanup(cls.stop_station)
-        cls.overview = cls.app.window(OVERVIEW, timeout=30)
-        port = cls.overview.find("Port selection", role="frame").find(role="combo box")
-        port.select("1 ")
-        cls.overview.find("打开", role="push button").click()
-        sv1 = cls.overview.find("D_4W_2", role="label")
-        sv1.wait_until(lambda w: w.text() == SV1_AT_START, "to read the simulator's SV1",
-                       LINK_TIMEOUT)
-
-    @classmethod
-    def stop_station(cls):
-        status = cls.app.close()
-        if status not in (0, -signal.SIGTERM):
-            raise AssertionError(f"the station ended with status {status}")
-
+class TuningTest(StationSession):
     def open_editor(self, button, title):
         """Presses an overview button and returns the editor window it shows."""
         self.overview.find(button, role="push button").click()
@@ -98,5 +70,4 @@ class TuningTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    STATION, SIMULATOR = sys.argv.pop(1), sys.argv.pop(1)
-    sys.exit(0 if unittest.main(verbosity=2, exit=False).result.wasSuccessful() else 1)
+    sys.exit(run_tests())
