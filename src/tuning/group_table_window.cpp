@@ -1,7 +1,9 @@
 #include "group_table_window.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "cell_status_bar.h"
@@ -11,8 +13,20 @@
 namespace vt {
 
 namespace {
+
 constexpr int kRefreshIntervalMs = 1000;
 constexpr int kSelectionIntervalMs = 100;
+constexpr int kRowsInView = 15;
+
+// The grid opens showing every column and some fifteen rows.
+void SizeToShowColumns(QTableWidget& grid) {
+    int width = 2 * grid.frameWidth() + grid.verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < grid.columnCount(); ++c) width += grid.columnWidth(c);
+    const int height = 2 * grid.frameWidth() + grid.horizontalHeader()->sizeHint().height() +
+                       kRowsInView * grid.verticalHeader()->defaultSectionSize();
+    grid.setMinimumSize(width, height);
+}
+
 }  // namespace
 
 GroupTableWindow::GroupTableWindow(StationWindow which, StationContext& context,
@@ -24,6 +38,7 @@ GroupTableWindow::GroupTableWindow(StationWindow which, StationContext& context,
       m_selectionTimer(this) {
     m_grid->setLayout(table.heads, table.widthsTwips, table.rows);
     m_grid->setCellWrites(table.cells);
+    SizeToShowColumns(*m_grid);
     for (int r = 1; r <= table.rows; ++r) {
         for (int c = 1; c < static_cast<int>(table.heads.size()); ++c) {
             if (const auto cell = table.cells(r, c))
