@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "alarm_window.h"
 #include "config_window.h"
+#include "group_limits_window.h"
+#include "group_pid_window.h"
 #include "pid_window.h"
 #include "placeholder_window.h"
 #include "program_window.h"
@@ -28,6 +31,9 @@ constexpr std::array kEditors = {
     EditorEntry{StationWindow::CONFIG1, Make<ConfigWindow>},
     EditorEntry{StationWindow::PIDC, Make<PidWindow>},
     EditorEntry{StationWindow::Tech, Make<ProgramWindow>},
+    EditorEntry{StationWindow::ALM1, Make<AlarmWindow>},
+    EditorEntry{StationWindow::FenzuPID, Make<GroupPidWindow>},
+    EditorEntry{StationWindow::Fenzuout1, Make<GroupLimitsWindow>},
 };
 
 }  // namespace

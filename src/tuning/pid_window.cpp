@@ -1,8 +1,6 @@
 #include "pid_window.h"
 
-#include <QGroupBox>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "entry_text.h"
 #include "pid_parameters.h"
@@ -12,13 +10,7 @@
 namespace vt {
 
 namespace {
-
 constexpr int kDisplayIntervalMs = 800;
-
-// Rows 0..4 belong to output 1, 5..10 to output 2, 11..15 to the tuning options.
-constexpr int kOutput2First = 5;
-constexpr int kOptionsFirst = 11;
-
 }  // namespace
 
 PidWindow::PidWindow(StationContext& context, QWidget* parent)
@@ -35,14 +27,12 @@ PidWindow::PidWindow(StationContext& context, QWidget* parent)
 }
 
 void PidWindow::buildLayout() {
-    const std::span<ParameterRow* const> rows = m_rows.rows();
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(RowFrame(QStringLiteral("Frame1"), QStringLiteral("PID1 设置"),
-                             rows.subspan(0, kOutput2First)));
-    page->addWidget(RowFrame(QStringLiteral("Frame2"), QStringLiteral("PID2 设置"),
-                             rows.subspan(kOutput2First, kOptionsFirst - kOutput2First)));
-    page->addWidget(RowFrame(QStringLiteral("Frame3"), QString(), rows.subspan(kOptionsFirst)));
-    page->addWidget(returnButton(), 0, Qt::AlignRight);
+    // Rows 0..4 belong to output 1, 5..10 to output 2, 11..15 to the tuning options.
+    LayOutRowPanel(this, m_rows.rows(),
+                   {{QStringLiteral("Frame1"), QStringLiteral("PID1 设置"), 5},
+                    {QStringLiteral("Frame2"), QStringLiteral("PID2 设置"), 6},
+                    {QStringLiteral("Frame3"), QString(), 5}},
+                   returnButton());
 }
 
 void PidWindow::showValues() {

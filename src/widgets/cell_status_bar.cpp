@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLocale>
 
+#include "control_names.h"
+
 namespace vt {
 
 CellStatusBar::CellStatusBar(Clock clock, QWidget* parent) : QStatusBar(parent) {
@@ -21,6 +23,7 @@ CellStatusBar::CellStatusBar(Clock clock, QWidget* parent) : QStatusBar(parent) 
 
 QLabel* CellStatusBar::addPanel(const QString& text, int stretch) {
     auto* panel = new QLabel(text, this);
+    NameCaptionlessControl(panel, QStringLiteral("StatusBar1_%1").arg(m_panels.size() + 1));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setContentsMargins(6, 0, 6, 0);

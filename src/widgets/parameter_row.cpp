@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "control_names.h"
+#include "focus_loss_edit.h"
 #include "named_button.h"
 #include "readout_label.h"
 
@@ -44,20 +45,24 @@ void ParameterRow::makeInput(const RowNames& names, const RowStyle& style, QWidg
             m_list->addItem(QString::fromUtf8(option.option));
         }
         m_list->setEditable(style.editableList);
+        m_list->setInsertPolicy(QComboBox::NoInsert);  // a typed code never grows the list
         m_list->setCurrentIndex(0);
         m_input = m_list;
-        return;
+    } else {
+        m_entry = new EntryBox(names.input, style.focusColour, parent);
+        m_input = m_entry;
     }
-    m_entry = new EntryBox(names.input, style.focusColour, parent);
-    m_input = m_entry;
-    if (!names.button.isEmpty()) return;
-    connect(m_entry, &EntryBox::focusGained, this, [this] { m_edited = false; });
-    connect(m_entry, &QLineEdit::textEdited, this, [this] { m_edited = true; });
-    connect(m_entry, &EntryBox::focusLost, this, [this] {
-        if (!m_edited) return;
-        m_edited = false;
-        emit writeRequested();
-    });
+    if (names.button.isEmpty()) writeOnFocusLoss();
+}
+
+void ParameterRow::writeOnFocusLoss() {
+    auto* edit = new FocusLossEdit(m_input);
+    if (m_entry) connect(m_entry, &QLineEdit::textEdited, edit, &FocusLossEdit::markEdited);
+    if (m_list) connect(m_list, &QComboBox::activated, edit, &FocusLossEdit::markEdited);
+    if (m_list && m_list->lineEdit()) {
+        connect(m_list->lineEdit(), &QLineEdit::textEdited, edit, &FocusLossEdit::markEdited);
+    }
+    connect(edit, &FocusLossEdit::leftAfterEdit, this, &ParameterRow::writeRequested);
 }
 
 void ParameterRow::placeIn(QGridLayout* grid, int row, int column) const {

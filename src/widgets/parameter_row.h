@@ -37,8 +37,8 @@ struct RowStyle {
 // One parameter as an editor window shows it: caption, current value, entry box or list,
 // "DOWN" and hint. The window places the parts and shows values; the row turns the operator's
 // entry into the register value by the parameter's rules. A row without a button asks for its
-// write when its entry box loses the focus after the operator changed its text, never when the
-// focus merely passes through.
+// write when its input loses the focus after the operator typed in it or chose an entry, never
+// when the focus merely passes through.
 class ParameterRow : public QObject {
     Q_OBJECT
   public:
@@ -73,6 +73,7 @@ class ParameterRow : public QObject {
 
   private:
     void makeInput(const RowNames& names, const RowStyle& style, QWidget* parent);
+    void writeOnFocusLoss();
 
     Parameter m_parameter;
     QLabel* m_caption = nullptr;
@@ -82,7 +83,6 @@ class ParameterRow : public QObject {
     EntryBox* m_entry = nullptr;
     QPushButton* m_button = nullptr;
     QLabel* m_hint = nullptr;
-    bool m_edited = false;  // the operator changed the entry since it gained the focus
 };
 
 }  // namespace vt

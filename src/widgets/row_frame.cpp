@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QVBoxLayout>
 
 #include "parameter_row.h"
 
@@ -19,6 +20,18 @@ QGroupBox* RowFrame(const QString& name, const QString& title,
                                 frame->fontMetrics().horizontalAdvance(QString(10, QChar(0x6D4B))));
     grid->setColumnStretch(4, 1);
     return frame;
+}
+
+void LayOutRowPanel(QWidget* window, std::span<ParameterRow* const> rows,
+                    std::initializer_list<FramedRows> frames, QWidget* returnButton) {
+    auto* page = new QVBoxLayout(window);
+    std::size_t first = 0;
+    for (const FramedRows& frame : frames) {
+        const auto count = static_cast<std::size_t>(frame.rowCount);
+        page->addWidget(RowFrame(frame.name, frame.title, rows.subspan(first, count)));
+        first += count;
+    }
+    page->addWidget(returnButton, 0, Qt::AlignRight);
 }
 
 }  // namespace vt

@@ -7,10 +7,8 @@ What the controller received is read from the simulator's write log.
 """
 
 import sys
-import unittest
 
-import station_test
-from station_test import LINK_TIMEOUT, StationSession
+from station_session import LINK_TIMEOUT, StationSession, run_tests
 
 CONFIG = "VT5800 CONFIG "
 # The simulated controller's set-value high limit, 13000 at one decimal place.
@@ -47,7 +45,4 @@ class ConfigTest(StationSession):
 
 
 if __name__ == "__main__":
-    station_test.STATION, station_test.SIMULATOR = sys.argv.pop(1), sys.argv.pop(1)
-    result = unittest.main(verbosity=2, exit=False).result
-    # 77 tells CTest the run was skipped, here because the windows hide what it must read.
-    sys.exit(1 if not result.wasSuccessful() else 77 if result.skipped else 0)
+    sys.exit(run_tests())

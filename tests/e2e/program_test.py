@@ -13,7 +13,7 @@ import tempfile
 import unittest
 
 from atspi_driver import App
-from station_test import LINK_TIMEOUT, OVERVIEW, SV1_AT_START, Simulator
+from station_session import LINK_TIMEOUT, OVERVIEW, SV1_AT_START, Simulator
 
 PROGRAM = "工艺曲线设定"
 ROW = 3  # the segment whose time is edited (grid rows count from 1, the accessible table from 0)

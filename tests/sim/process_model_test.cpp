@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "controller_model.h"
 
@@ -106,6 +108,40 @@ TEST_F(ProcessModelTest, GroupedLimitsSwitchByPvAndClampTheOutput) {
     EXPECT_EQ(m_model.input(33), 0);
     EXPECT_EQ(m_model.input(42), 100);
 }
+
+struct Grouping {
+    std::vector<std::pair<int, int>> writes;  // holding register, value
+    int limitGroup;                           // input 41
+    int pidSet;                               // input 33
+    int band;                                 // input 34, the band in use as an input-1 register
+    int upperLimit;                           // input 42
+};
+
+class GroupingTest : public ::testing::TestWithParam<Grouping> {
+  protected:
+    ControllerModel m_model;  // PV 25.0, SV1 100.0, every group's set number its own
+};
+
+// Edits of the table and of the PID sets change what the loop uses and what it reports in use.
+TEST_P(GroupingTest, ModeTableAndSetsPickWhatTheLoopUses) {
+    for (const auto& [reg, value] : GetParam().writes) {
+        ASSERT_TRUE(m_model.setHolding(reg, static_cast<std::int16_t>(value))) << reg;
+    }
+    EXPECT_EQ(m_model.input(41), GetParam().limitGroup);
+    EXPECT_EQ(m_model.input(33), GetParam().pidSet);
+    EXPECT_EQ(m_model.input(34), GetParam().band);
+    EXPECT_EQ(m_model.input(42), GetParam().upperLimit);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GroupingTest,
+    ::testing::Values(
+        Grouping{{}, 0, 0, 300, 100},                                   // off: the active set
+        Grouping{{{4609, 1}}, 1, 1, 200, 100},                          // by PV: 25.0 in group 1
+        Grouping{{{4609, 2}}, 2, 2, 200, 100},                          // by SV: 100.0 in group 2
+        Grouping{{{4613, 7}, {5157, 35}, {4609, 1}}, 1, 7, 350, 100},   // group 1 uses set 7
+        Grouping{{{4610, 200}, {4615, 60}, {4609, 1}}, 2, 2, 200, 60},  // group 1 ends at 20.0
+        Grouping{{{4613, 25}, {4609, 1}}, 1, 0, 300, 100}));  // no such set: the active one
 
 TEST_F(ProcessModelTest, ForcedInputsHoldUntilReleased) {
     m_model.setInput(1, 1234);

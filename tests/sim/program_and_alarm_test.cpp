@@ -147,6 +147,17 @@ TEST_F(AlarmTest, StatusCodeIsTheAlarmType) {
     EXPECT_EQ(m_model.input(8), 5);
 }
 
+TEST_F(AlarmTest, HeaterBreakAlarmComparesInput2WhileTheOutputIsHighEnough) {
+    ASSERT_TRUE(m_model.setHolding(263, 300));  // input 2 below 30.0 means a broken heater
+    ASSERT_TRUE(m_model.setHolding(264, 500));  // once the output is at least 50.0 %
+    ASSERT_TRUE(m_model.setHolding(4161, 6));
+    EXPECT_FALSE(m_model.discreteInput(1));  // the output is 0 %
+    ASSERT_TRUE(m_model.setHolding(264, 0));
+    EXPECT_EQ(m_model.input(8), 6);
+    ASSERT_TRUE(m_model.setHolding(263, 200));
+    EXPECT_FALSE(m_model.discreteInput(1));
+}
+
 TEST_F(AlarmTest, SensorFaultAlarmFollowsTheOpenCircuitInput) {
     ASSERT_TRUE(m_model.setHolding(4161, 7));
     EXPECT_FALSE(m_model.discreteInput(1));

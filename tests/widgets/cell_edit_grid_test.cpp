@@ -95,6 +95,14 @@ TEST_F(CellEditGridTest, EnterWritesAnAcceptedNumberAndDropsARejectedOne) {
     EXPECT_EQ(m_rig.writesSince(mark), std::vector<std::string>{"holding 4611 100"});
 }
 
+TEST_F(CellEditGridTest, AQuickSecondClickEditsAgain) {
+    clickCell(1, 1);
+    type("150");  // rejected: the box closes over the same cell
+    const QRect cell = m_grid->visualItemRect(m_grid->item(0, 1));
+    QTest::mouseDClick(m_grid->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(m_grid->editBox()->isVisible());
+}
+
 TEST_F(CellEditGridTest, RefreshNeverTouchesTheOperatorsTyping) {
     clickCell(2, 1);
     QTest::keyClicks(m_grid->editBox(), "7");
