@@ -37,4 +37,20 @@ QString PageAfter(Ring ring);
 QString ReadLinkSettings();
 QString WriteLinkSettings();
 
+// The journal of writes (table write_journal, columns as schema::CreateWriteJournal lists them).
+// A new entry, sent and its result not known yet: date, time, window, coil, number, caption,
+// value before, value sent, value entered.
+QString JournalAdd();
+// Drops the entries with ids up to the one given (the oldest, beyond the journal's capacity).
+QString JournalTrim();
+// The result of entry `id`: outcome, result code, retry outcome, retry code, id.
+QString JournalResult();
+// Up to `limit` entries before (date, id) and from date `first` on, newest first (by date, then
+// by id): date, id, first, limit.
+QString JournalPage();
+// The number of entries dated from .. to (inclusive).
+QString JournalCount();
+// The date of the oldest entry (null when there is none).
+QString JournalFirstDate();
+
 }  // namespace vt::queries
