@@ -4,6 +4,8 @@
 #include <QTest>
 #include <algorithm>
 
+#include "write_journal.h"
+
 namespace vt::test {
 
 WindowRig::WindowRig(sim::SimulatorOptions options)
@@ -14,6 +16,7 @@ WindowRig::WindowRig(sim::SimulatorOptions options)
       context{state, link, polling, connection, line.ports(), station.database.path(), flow} {
     state.YSpan = 1500;
     polling.setInterval(100);
+    link.setWriteRecorder(std::make_unique<WriteJournal>(station.database.path()));
 }
 
 bool WindowRig::openPort() {

@@ -21,7 +21,8 @@ inline constexpr int kWaitMs = 10000;
 
 // Everything a station window is made with: a simulated controller on port 1, the real link
 // with its polling cycle (every 100 ms) and connection, a fresh database in a temporary folder
-// and a window flow that only records. One rig for every window test and benchmark.
+// and a window flow that only records; every write is journaled in that database, as in the
+// station. One rig for every window test and benchmark.
 struct WindowRig {
     explicit WindowRig(sim::SimulatorOptions options = SimulatedLine::Frozen());
 
