@@ -1,0 +1,157 @@
+// The journal of writes over a real link to the simulator: what each kind of answer leaves in
+// the entry, and the journal's capacity.
+#include "write_journal.h"
+
+#include <gtest/gtest.h>
+
+#include <QSqlQuery>
+#include <QTest>
+#include <functional>
+
+#include "controller_link.h"
+#include "journal_fixture.h"
+#include "link_jobs.h"
+#include "simulated_line.h"
+#include "temp_station.h"
+
+namespace vt::test {
+namespace {
+
+constexpr int kSv1 = 3;
+
+struct OutcomeCase {
+    const char* name;
+    std::function<void(sim::SimulatorOptions&)> fault;  // applied once the port is open
+    std::function<LinkJob(const ControllerState&)> job;
+    bool openPort;
+    JournalResult result;
+    std::int32_t code;
+    bool retried;
+    JournalResult retryResult;
+    std::vector<std::string> carriedOut;  // what the simulator did
+};
+
+LinkJob Sv1Write(const ControllerState& s, RetryRule rule) {
+    LinkJob job = WriteRegisterJob(s, kSv1, 2500, rule);
+    job.note = {QStringLiteral("ssqx 过程控制仪表"), QStringLiteral("SV1"), QStringLiteral("200"),
+                QStringLiteral("250")};
+    return job;
+}
+
+const auto kRetryOnNoAnswer = [](const ControllerState& s) {
+    return Sv1Write(s, RetryRule::OnNoAnswer);
+};
+const auto kRetryOnAnyFailure = [](const ControllerState& s) {
+    return Sv1Write(s, RetryRule::OnAnyFailure);
+};
+const auto kNoFault = [](sim::SimulatorOptions&) {};
+const auto kExceptionOnSv1 = [](sim::SimulatorOptions& o) {
+    o.exceptionHoldingRegisters = {kSv1};
+};
+const char* const kSv1Written = "holding 3 2500";
+
+const OutcomeCase kCases[] = {
+    {"Written", kNoFault, kRetryOnNoAnswer, true, JournalResult::Written, 1, false,
+     JournalResult::Unknown, {kSv1Written}},
+    {"TimedOutTwice", [](sim::SimulatorOptions& o) { o.dropRate = 1.0; }, kRetryOnNoAnswer, true,
+     JournalResult::NoAnswer, kNoAnswer, true, JournalResult::NoAnswer, {}},
+    {"LostAnswerThenWrittenByTheRetry", [](sim::SimulatorOptions& o) { o.failFirstAnswers = 1; },
+     kRetryOnNoAnswer, true, JournalResult::NoAnswer, kNoAnswer, true, JournalResult::Written,
+     {kSv1Written}},
+    {"CarriedOutButAnswerCorrupted", [](sim::SimulatorOptions& o) { o.corruptRate = 1.0; },
+     kRetryOnNoAnswer, true, JournalResult::NoAnswer, kNoAnswer, true, JournalResult::NoAnswer,
+     {kSv1Written, kSv1Written}},
+    {"ExceptionKeptWithoutRetry", kExceptionOnSv1, kRetryOnNoAnswer, true,
+     JournalResult::Exception, -2, false, JournalResult::Unknown, {}},
+    {"ExceptionRetriedOnAnyFailure", kExceptionOnSv1, kRetryOnAnyFailure, true,
+     JournalResult::Exception, -2, true, JournalResult::Exception, {}},
+    {"PortNotOpen", kNoFault, kRetryOnNoAnswer, false, JournalResult::PortClosed, kNoAnswer, true,
+     JournalResult::PortClosed, {}},
+    {"RefusedForStationZero", kNoFault,
+     [](const ControllerState& s) {
+         LinkJob job = Sv1Write(s, RetryRule::OnNoAnswer);
+         job.slave = 0;
+         return job;
+     },
+     true, JournalResult::Refused, -99, false, JournalResult::Unknown, {}},
+    {"CoilSet", kNoFault, [](const ControllerState& s) { return CoilJob(s, 7, true); }, true,
+     JournalResult::Written, 1, false, JournalResult::Unknown, {"coil 7 1"}},
+};
+
+class WriteJournalTest : public ::testing::TestWithParam<OutcomeCase> {
+  protected:
+    WriteJournalTest() : m_link(m_line.ports()) {
+        m_state.LinkSettings[PortNumber] = kSimPort;
+        m_state.LinkSettings[SlaveAddress] = kSimSlave;
+        m_link.setWriteRecorder(std::make_unique<WriteJournal>(m_station.database.path()));
+    }
+
+    void run(const LinkJob& job) {
+        m_link.submit(job, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return m_link.pendingJobs() == 0; }, 10000));
+    }
+
+    SimulatedLine m_line;
+    vt::testing::TempStation m_station;
+    ControllerState m_state;
+    ControllerLink m_link;
+};
+
+}  // namespace
+
+TEST_P(WriteJournalTest, TheEntryTellsWhatBecameOfTheWrite) {
+    const OutcomeCase& c = GetParam();
+    if (c.openPort) run(OpenJob(kSimPort, kFastBaud, 0));
+    m_line.change(c.fault);
+    const LinkJob job = c.job(m_state);
+    run(job);
+
+    const auto entries = vt::testing::JournalEntries(m_station.check.database());
+    ASSERT_EQ(entries.size(), 1u);  // reads and the open are not journaled
+    const JournalEntry& entry = entries.front();
+    EXPECT_EQ(entry.coil, job.op != LinkOp::WriteRegister);
+    EXPECT_EQ(entry.number, job.first);
+    EXPECT_EQ(entry.window, job.note.window);
+    EXPECT_EQ(entry.caption, job.note.caption);
+    EXPECT_EQ(entry.before, job.note.before);
+    EXPECT_EQ(entry.before.isNull(), job.note.before.isEmpty());
+    EXPECT_EQ(entry.value, job.op == LinkOp::WriteRegister ? job.value : 1);
+    EXPECT_EQ(entry.entered, job.note.entered);
+    EXPECT_EQ(entry.result, c.result);
+    EXPECT_EQ(entry.code, c.code);
+    EXPECT_EQ(entry.retried, c.retried);
+    if (c.retried) {
+        EXPECT_EQ(entry.retryResult, c.retryResult);
+    }
+    EXPECT_EQ(m_line.writes(), c.carriedOut);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, WriteJournalTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WriteJournalCapacity, KeepsTheNewestHundredThousandEntries) {
+    vt::testing::TempStation station;
+    JournalEntry old;
+    old.caption = QStringLiteral("old");
+    const std::int64_t last = vt::testing::FillJournal(
+        station.check.database(), old, QDate(2026, 1, 5), WriteJournal::kCapacity);
+    ASSERT_EQ(last, WriteJournal::kCapacity);
+
+    WriteJournal journal(station.database.path());
+    ControllerState state;
+    for (int n = 0; n < 3; ++n) {
+        const LinkJob job = WriteRegisterJob(state, kSv1, n);
+        LinkReply reply;
+        reply.job = job;
+        journal.finished(journal.sending(job), reply);
+    }
+
+    QSqlQuery span(station.check.database());
+    ASSERT_TRUE(span.exec(QStringLiteral("select count(*), min(id), max(id) from write_journal")));
+    ASSERT_TRUE(span.next());
+    EXPECT_EQ(span.value(0).toInt(), WriteJournal::kCapacity);
+    EXPECT_EQ(span.value(1).toLongLong(), 4);  // the three oldest went
+    EXPECT_EQ(span.value(2).toLongLong(), WriteJournal::kCapacity + 3);
+}
+
+}  // namespace vt::test
