@@ -7,9 +7,9 @@ namespace vt {
 QString JournalWindowName(const QWidget* widget) {
     if (!widget) return {};
     const QWidget* window = widget->window();
-    const QString title = window->windowTitle().trimmed();
+    const QString title = window->windowTitle().simplified();
     if (title.isEmpty()) return window->objectName();
-    return QStringLiteral("%1 %2").arg(window->objectName(), title).trimmed();
+    return QStringLiteral("%1 %2").arg(window->objectName(), title);
 }
 
 JournalNote NoteFrom(const QWidget* widget, const QString& caption, const QString& before,

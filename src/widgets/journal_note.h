@@ -9,7 +9,7 @@ class QWidget;
 namespace vt {
 
 // The window that `widget` belongs to, as the journal of writes names it: its given name and
-// its title ("PIDC PID参数设置"), since some titles are shared by two windows.
+// its title with its blanks tidied ("PIDC PID参数设置"), since two windows share a title.
 QString JournalWindowName(const QWidget* widget);
 
 // The journal's note for a write asked for in `widget`'s window.

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "journal_fixture.h"
 #include "write_journal.h"
 
 namespace vt::test {
@@ -47,6 +48,10 @@ bool WindowRig::waitForWrite(const std::string& write, std::size_t mark) {
 
 bool WindowRig::waitIdle() {
     return QTest::qWaitFor([this] { return link.pendingJobs() == 0; }, kWaitMs);
+}
+
+std::vector<JournalEntry> WindowRig::journal() const {
+    return vt::testing::JournalEntries(station.check.database());
 }
 
 std::int32_t WindowRig::fillTenSecondRing(std::int32_t firstId, std::int32_t count,
