@@ -44,7 +44,12 @@ class JournalPageReader {
     static std::optional<QDate> FirstDate(const QSqlDatabase& db);
 
   private:
-    PreparedStatement m_page;
+    // Appends what `page` finds (up to `limit` entries); false on an error.
+    bool read(PreparedStatement& page, const QVariantList& values, int limit,
+              std::vector<JournalEntry>& entries);
+
+    PreparedStatement m_ofDay;
+    PreparedStatement m_before;
     PreparedStatement m_count;
     double m_firstDate;
     double m_lastDate;

@@ -86,10 +86,16 @@ QString JournalResult() {
         "where id=?");
 }
 
-// The date and id go in as one row value, so the page is one range of the date index.
-QString JournalPage() {
+// Both pages are one range of the date index, read backwards: a page costs the same wherever
+// it lies. (A single statement over (w_date, id) < (?, ?) is searched by the date alone.)
+QString JournalPageOfDay() {
     return QStringLiteral(
-        "select * from write_journal where (w_date, id) < (?, ?) and w_date >= ? "
+        "select * from write_journal where w_date = ? and id < ? order by id desc limit ?");
+}
+
+QString JournalPageBefore() {
+    return QStringLiteral(
+        "select * from write_journal where w_date < ? and w_date >= ? "
         "order by w_date desc, id desc limit ?");
 }
 

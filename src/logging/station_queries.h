@@ -45,9 +45,11 @@ QString JournalAdd();
 QString JournalTrim();
 // The result of entry `id`: outcome, result code, retry outcome, retry code, id.
 QString JournalResult();
-// Up to `limit` entries before (date, id) and from date `first` on, newest first (by date, then
-// by id): date, id, first, limit.
-QString JournalPage();
+// Up to `limit` entries of one date with ids below a given one, newest first: date, id, limit.
+QString JournalPageOfDay();
+// Up to `limit` entries dated before one date and from date `first` on, newest first (by date,
+// then by id): date, first, limit.
+QString JournalPageBefore();
 // The number of entries dated from .. to (inclusive).
 QString JournalCount();
 // The date of the oldest entry (null when there is none).
