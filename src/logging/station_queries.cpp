@@ -105,4 +105,8 @@ QString JournalCount() {
 
 QString JournalFirstDate() { return QStringLiteral("select min(w_date) from write_journal"); }
 
+QString NoAutomaticCheckpoint() { return QStringLiteral("pragma wal_autocheckpoint=0"); }
+
+QString JournalCheckpoint() { return QStringLiteral("pragma wal_checkpoint(PASSIVE)"); }
+
 }  // namespace vt::queries

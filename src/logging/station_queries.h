@@ -54,5 +54,9 @@ QString JournalPageBefore();
 QString JournalCount();
 // The date of the oldest entry (null when there is none).
 QString JournalFirstDate();
+// The journal's connection leaves copying the log back into the file to JournalCheckpoint,
+// which copies what it can without waiting for anyone.
+QString NoAutomaticCheckpoint();
+QString JournalCheckpoint();
 
 }  // namespace vt::queries

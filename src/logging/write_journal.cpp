@@ -1,6 +1,6 @@
 #include "write_journal.h"
 
-#include <QSqlError>
+#include <QSqlQuery>
 #include <QVariant>
 #include <utility>
 
@@ -14,6 +14,13 @@
 namespace vt {
 
 namespace {
+
+// The journal's connection never copies the database's log back into the file inside a commit,
+// nor starts the log afresh in the entry's commit (each can take milliseconds, and that commit
+// comes before the frame leaves): every so many entries it copies the log after the answer, just
+// before the result's commit, which then starts the log afresh. The other connections keep
+// SQLite's automatic copy.
+constexpr int kCheckpointEvery = 200;
 
 bool IsWrite(LinkOp op) {
     return op == LinkOp::WriteRegister || op == LinkOp::SetCoil || op == LinkOp::ResetCoil;
@@ -35,12 +42,15 @@ struct WriteJournal::Session {
         : connection(std::move(opened)),
           add(connection.database(), queries::JournalAdd()),
           trim(connection.database(), queries::JournalTrim()),
-          result(connection.database(), queries::JournalResult()) {}
+          result(connection.database(), queries::JournalResult()),
+          checkpoint(connection.database(), queries::JournalCheckpoint()) {}
 
     DbConnection connection;
     PreparedStatement add;
     PreparedStatement trim;
     PreparedStatement result;
+    PreparedStatement checkpoint;
+    int sinceCheckpoint = 0;
 };
 
 WriteJournal::WriteJournal(QString databasePath, int capacity)
@@ -53,7 +63,9 @@ bool WriteJournal::open() {
     if (!m_database.prepare()) return false;
     m_session = std::make_unique<Session>(m_database.connect(QStringLiteral("journal")));
     QSqlDatabase db = m_session->connection.database();
-    if (m_session->connection.isOpen() && schema::CreateWriteJournal(db)) return true;
+    if (m_session->connection.isOpen() && schema::CreateWriteJournal(db) &&
+        QSqlQuery(db).exec(queries::NoAutomaticCheckpoint()))
+        return true;
     m_session.reset();
     return false;
 }
@@ -86,6 +98,7 @@ bool WriteJournal::addEntry(const LinkJob& job, std::int64_t& id) {
 
 void WriteJournal::finished(std::int64_t entry, const LinkReply& reply) {
     if (entry == 0 || !m_session) return;
+    checkpointWhenDue();
     const bool written = m_session->result.exec(
         {static_cast<int>(JournalResultOf(reply.failure)), reply.result,
          reply.retried ? QVariant(static_cast<int>(JournalResultOf(reply.retryFailure)))
@@ -95,6 +108,13 @@ void WriteJournal::finished(std::int64_t entry, const LinkReply& reply) {
         qCWarning(lcStationDb) << "journal entry" << entry << "keeps its result unknown";
         dropSession();
     }
+}
+
+void WriteJournal::checkpointWhenDue() {
+    if (++m_session->sinceCheckpoint < kCheckpointEvery) return;
+    m_session->sinceCheckpoint = 0;
+    m_session->checkpoint.exec();
+    m_session->checkpoint.finish();
 }
 
 void WriteJournal::dropSession() { m_session.reset(); }

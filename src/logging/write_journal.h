@@ -34,6 +34,7 @@ class WriteJournal : public WriteRecorder {
 
     bool open();
     bool addEntry(const LinkJob& job, std::int64_t& id);
+    void checkpointWhenDue();
     void dropSession();
 
     StationDatabase m_database;
