@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
@@ -128,6 +130,23 @@ TEST_P(WriteJournalTest, TheEntryTellsWhatBecameOfTheWrite) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, WriteJournalTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WriteJournalFailure, AJournalThatCannotBeWrittenNeverHoldsAWriteBack) {
+    SimulatedLine line;
+    QTemporaryDir dir;
+    QFile notAFolder(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    ControllerLink link(line.ports());
+    link.setWriteRecorder(
+        std::make_unique<WriteJournal>(dir.filePath(QStringLiteral("file/Rdatabj.db"))));
+    ControllerState state;
+    state.LinkSettings[PortNumber] = kSimPort;
+    state.LinkSettings[SlaveAddress] = kSimSlave;
+    link.submit(OpenJob(kSimPort, kFastBaud, 0), nullptr);
+    link.submit(WriteRegisterJob(state, kSv1, 2500), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link.pendingJobs() == 0; }, 10000));
+    EXPECT_EQ(line.writes(), std::vector<std::string>{"holding 3 2500"});
+}
 
 TEST(WriteJournalCapacity, KeepsTheNewestHundredThousandEntries) {
     vt::testing::TempStation station;
