@@ -15,9 +15,9 @@
 
 #include "bench_stats.h"
 #include "controller_link.h"
+#include "journal_csv_exporter.h"
 #include "journal_fixture.h"
 #include "journal_page_reader.h"
-#include "journal_csv_exporter.h"
 #include "journal_table_model.h"
 #include "journal_window.h"
 #include "link_jobs.h"
@@ -92,7 +92,8 @@ void RoundTrips(const char* label, bool journaled, int baudCode, int writes) {
     state.LinkSettings[SlaveAddress] = test::kSimSlave;
 
     QEventLoop loop;
-    link.submit(OpenJob(test::kSimPort, baudCode, 0), &loop, [&](const LinkReply&) { loop.quit(); });
+    link.submit(OpenJob(test::kSimPort, baudCode, 0), &loop,
+                [&](const LinkReply&) { loop.quit(); });
     loop.exec();
 
     std::vector<double> trips;
@@ -147,7 +148,7 @@ void WindowFigures() {
     const QDate oldest = QDate::currentDate().addDays(-400);
     vt::testing::FillJournal(rig.station.check.database(), entry, oldest, 1000);
     vt::testing::FillJournal(rig.station.check.database(), entry, QDate::currentDate(),
-                         WriteJournal::kCapacity - 1000);
+                             WriteJournal::kCapacity - 1000);
     const QSqlDatabase db = rig.station.check.database();
     std::printf("journal window, full journal (%d entries)\n", WriteJournal::kCapacity);
     Report("  window opened and painted (count + first page)", 5, [&] {
@@ -206,8 +207,9 @@ int main(int argc, char** argv) {
     EntryCost("journal entry on the link thread, empty journal", 0, 2000);
     EntryCost("journal entry on the link thread, full journal (trimmed as it grows)",
               WriteJournal::kCapacity, 2000);
-    std::printf("SV1 write round trip through the link, 19200 baud, wire time emulated (%d writes)\n",
-                writes);
+    std::printf(
+        "SV1 write round trip through the link, 19200 baud, wire time emulated (%d writes)\n",
+        writes);
     RoundTrips("  without the journal", false, kBaud19200, writes);
     RoundTrips("  with the journal", true, kBaud19200, writes);
     RoundTrips("  without the journal (again)", false, kBaud19200, writes);

@@ -7,10 +7,10 @@ namespace vt {
 
 const QStringList& JournalCaptions() {
     static const QStringList captions{
-        QStringLiteral("编号"),   QStringLiteral("日期"),   QStringLiteral("时间"),
-        QStringLiteral("窗口"),   QStringLiteral("地址"),   QStringLiteral("参数"),
-        QStringLiteral("原值"),   QStringLiteral("写入值"), QStringLiteral("输入值"),
-        QStringLiteral("结果"),   QStringLiteral("重发")};
+        QStringLiteral("编号"), QStringLiteral("日期"),   QStringLiteral("时间"),
+        QStringLiteral("窗口"), QStringLiteral("地址"),   QStringLiteral("参数"),
+        QStringLiteral("原值"), QStringLiteral("写入值"), QStringLiteral("输入值"),
+        QStringLiteral("结果"), QStringLiteral("重发")};
     return captions;
 }
 

@@ -4,8 +4,7 @@
 
 namespace vt {
 
-JournalTableModel::JournalTableModel(const QSqlDatabase& db, const DayRange& days,
-                                     QObject* parent)
+JournalTableModel::JournalTableModel(const QSqlDatabase& db, const DayRange& days, QObject* parent)
     : QAbstractTableModel(parent),
       m_reader(std::make_unique<JournalPageReader>(db, days)),
       m_total(std::max(m_reader->count(), 0)) {
@@ -33,7 +32,8 @@ QVariant JournalTableModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole: {
             const auto column = static_cast<JournalColumn>(index.column());
             const bool number = column == JournalColumn::Id || column == JournalColumn::Sent;
-            return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+            return QVariant::fromValue(Qt::AlignVCenter |
+                                       (number ? Qt::AlignRight : Qt::AlignLeft));
         }
         default:
             return {};

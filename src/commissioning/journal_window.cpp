@@ -24,8 +24,16 @@ namespace {
 
 // A text as wide as a column needs, for the column widths.
 constexpr const char16_t* kColumnSamples[kJournalColumns] = {
-    u"0000000",    u"2026/12/30", u"23:59:59", u"ssqx Process Controller VT5800 OverView", u"寄存器 0000",
-    u"分组 20 加热比例带", u"-0000.0", u"-00000", u"0:摄氏度 ", u"异常应答（代码 11）",
+    u"0000000",
+    u"2026/12/30",
+    u"23:59:59",
+    u"ssqx Process Controller VT5800 OverView",
+    u"寄存器 0000",
+    u"分组 20 加热比例带",
+    u"-0000.0",
+    u"-00000",
+    u"0:摄氏度 ",
+    u"异常应答（代码 11）",
     u"是：异常应答（代码 11）"};
 
 QDateEdit* DateBox(const QString& name, QWidget* parent) {
@@ -39,7 +47,9 @@ QDateEdit* DateBox(const QString& name, QWidget* parent) {
 }  // namespace
 
 JournalWindow::JournalWindow(StationContext& context, QWidget* parent)
-    : GuardedWindow(parent), m_context(context), m_days(QDate::currentDate(), QDate::currentDate()) {
+    : GuardedWindow(parent),
+      m_context(context),
+      m_days(QDate::currentDate(), QDate::currentDate()) {
     setObjectName(QStringLiteral("czjl"));
     setWindowTitle(QStringLiteral("操作记录"));
     buildWidgets();

@@ -36,11 +36,11 @@ void HistoryTableWindow::buildWidgets() {
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     const QString databasePath = m_context.databasePath;
-    m_export = new CsvExportControl(
-        this, QStringLiteral("历史数据"), QStringLiteral("正在导出历史数据…"),
-        [databasePath](const QString& csvPath) {
-            return std::make_unique<RingCsvExporter>(databasePath, csvPath);
-        });
+    m_export =
+        new CsvExportControl(this, QStringLiteral("历史数据"), QStringLiteral("正在导出历史数据…"),
+                             [databasePath](const QString& csvPath) {
+                                 return std::make_unique<RingCsvExporter>(databasePath, csvPath);
+                             });
     connect(m_export, &CsvExportControl::finished, this, &HistoryTableWindow::exportFinished);
     QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回上一级"));
     connect(back, &QPushButton::clicked, this, &HistoryTableWindow::goBack);

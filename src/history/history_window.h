@@ -15,8 +15,9 @@ class TrendChart;
 
 // The history window `lsqx` "历史长周期曲线": the trend chart over the ten-second ring, with
 // live appends as the logger writes that ring, the six live readouts, the ways to the history
-// table and to the journal of writes ("操作记录"), and back to the overview. Made loaded: the constructor runs the load sequence and arms
-// the close guard; a refused close leaves the window fully working.
+// table and to the journal of writes ("操作记录"), and back to the overview. Made loaded: the
+// constructor runs the load sequence and arms the close guard; a refused close leaves the window
+// fully working.
 class HistoryWindow : public GuardedWindow {
     Q_OBJECT
   public:

@@ -60,8 +60,8 @@ bool CreateWriteJournal(QSqlDatabase& db) {
     QSqlQuery query(db);
     for (const QString& statement : JournalStatements()) {
         if (!query.exec(statement)) {
-            qCWarning(lcStationDb) << "cannot make the journal of writes:" << statement
-                                   << query.lastError().text();
+            qCWarning(lcStationDb)
+                << "cannot make the journal of writes:" << statement << query.lastError().text();
             return false;
         }
     }

@@ -85,10 +85,9 @@ bool WriteJournal::addEntry(const LinkJob& job, std::int64_t& id) {
     if (!db.transaction()) return false;
     const ClockReading now = ReadClock(QDateTime::currentDateTime());
     const JournalNote& note = job.note;
-    bool done = m_session->add.exec({now.date, now.time, note.window,
-                                     job.op == LinkOp::WriteRegister ? 0 : 1, job.first,
-                                     note.caption, TextOrNull(note.before), ValueSent(job),
-                                     note.entered});
+    bool done = m_session->add.exec(
+        {now.date, now.time, note.window, job.op == LinkOp::WriteRegister ? 0 : 1, job.first,
+         note.caption, TextOrNull(note.before), ValueSent(job), note.entered});
     if (done) id = m_session->add.query().lastInsertId().toLongLong();
     done = done && id > 0 && m_session->trim.exec({QVariant::fromValue(id - m_capacity)}) &&
            db.commit();

@@ -30,10 +30,10 @@ CsvExportControl::~CsvExportControl() = default;
 void CsvExportControl::chooseFile() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"));
-    const QString suggested = QDir(folder).filePath(m_filePrefix + QLatin1Char('_') + stamp +
-                                                    QStringLiteral(".csv"));
-    const QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("导出CSV"), suggested,
-                                                      QStringLiteral("CSV 文件 (*.csv)"));
+    const QString suggested =
+        QDir(folder).filePath(m_filePrefix + QLatin1Char('_') + stamp + QStringLiteral(".csv"));
+    const QString path = QFileDialog::getSaveFileName(
+        m_window, QStringLiteral("导出CSV"), suggested, QStringLiteral("CSV 文件 (*.csv)"));
     if (!path.isEmpty()) exportTo(path);
 }
 

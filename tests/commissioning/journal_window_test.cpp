@@ -98,7 +98,8 @@ TEST_F(JournalWindowTest, TheDaysChosenAreShownFromTheOldestEntryOnAndPagedAsThe
     fill(QDate::currentDate(), 1, 9000);
     open();
     EXPECT_EQ(window->findChild<QDateEdit*>(QStringLiteral("DateFrom"))->date(), QDate(2026, 1, 5));
-    EXPECT_EQ(window->findChild<QDateEdit*>(QStringLiteral("DateTo"))->date(), QDate::currentDate());
+    EXPECT_EQ(window->findChild<QDateEdit*>(QStringLiteral("DateTo"))->date(),
+              QDate::currentDate());
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("EntryCount"))->text(),
               QStringLiteral("共 1204 条"));
     EXPECT_EQ(window->model()->rowCount(), JournalTableModel::kPageRows);

@@ -132,7 +132,7 @@ TEST(CrashSafety, KilledWritesLeaveNoEntryThatDisagreesWithTheController) {
         inFlight.push_back("holding 3 " + std::to_string(entries.back().value));
         EXPECT_TRUE(carriedOut == written ||
                     (entries.back().result == JournalResult::Unknown && carriedOut == inFlight))
-            << "round " << round << ": " << carriedOut.size() << " carried out, "
-            << written.size() << " journaled as written, " << entries.size() << " entries";
+            << "round " << round << ": " << carriedOut.size() << " carried out, " << written.size()
+            << " journaled as written, " << entries.size() << " entries";
     }
 }

@@ -18,7 +18,8 @@ std::vector<JournalEntry> JournalEntries(const QSqlDatabase& db) {
 
 std::string JournalLine(const JournalEntry& entry) {
     return QStringLiteral("%1|%2|%3 %4|%5|%6|%7|%8")
-        .arg(entry.window, entry.caption, entry.coil ? QStringLiteral("coil") : QStringLiteral("holding"))
+        .arg(entry.window, entry.caption,
+             entry.coil ? QStringLiteral("coil") : QStringLiteral("holding"))
         .arg(entry.number)
         .arg(entry.before, entry.entered)
         .arg(entry.value)
@@ -42,20 +43,20 @@ std::int64_t FillJournal(const QSqlDatabase& db, const JournalEntry& entry, cons
         "insert into write_journal values (null, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const double day = static_cast<double>(date.toJulianDay() - kJulianDayOfSerialZero);
     for (int n = 0; n < count; ++n) {
-        const QVariantList values{day,
-                                  (8 * 3600 + n % 57600) / 86400.0,
-                                  entry.window,
-                                  entry.coil ? 1 : 0,
-                                  entry.number,
-                                  entry.caption,
-                                  entry.before.isNull() ? QVariant() : QVariant(entry.before),
-                                  entry.value + n,
-                                  entry.entered,
-                                  static_cast<int>(entry.result),
-                                  entry.code,
-                                  entry.retried ? QVariant(static_cast<int>(entry.retryResult))
-                                                : QVariant(),
-                                  entry.retried ? QVariant(entry.retryCode) : QVariant()};
+        const QVariantList values{
+            day,
+            (8 * 3600 + n % 57600) / 86400.0,
+            entry.window,
+            entry.coil ? 1 : 0,
+            entry.number,
+            entry.caption,
+            entry.before.isNull() ? QVariant() : QVariant(entry.before),
+            entry.value + n,
+            entry.entered,
+            static_cast<int>(entry.result),
+            entry.code,
+            entry.retried ? QVariant(static_cast<int>(entry.retryResult)) : QVariant(),
+            entry.retried ? QVariant(entry.retryCode) : QVariant()};
         for (int i = 0; i < values.size(); ++i) insert.bindValue(i, values[i]);
         insert.exec();
     }

@@ -47,38 +47,42 @@ const auto kRetryOnAnyFailure = [](const ControllerState& s) {
     return Sv1Write(s, RetryRule::OnAnyFailure);
 };
 const auto kNoFault = [](sim::SimulatorOptions&) {};
-const auto kExceptionOnSv1 = [](sim::SimulatorOptions& o) {
-    o.exceptionHoldingRegisters = {kSv1};
-};
+const auto kExceptionOnSv1 = [](sim::SimulatorOptions& o) { o.exceptionHoldingRegisters = {kSv1}; };
 const char* const kSv1Written = "holding 3 2500";
 
-const OutcomeCase kCases[] = {
-    {"Written", kNoFault, kRetryOnNoAnswer, true, JournalResult::Written, 1, false,
-     JournalResult::Unknown, {kSv1Written}},
-    {"TimedOutTwice", [](sim::SimulatorOptions& o) { o.dropRate = 1.0; }, kRetryOnNoAnswer, true,
-     JournalResult::NoAnswer, kNoAnswer, true, JournalResult::NoAnswer, {}},
-    {"LostAnswerThenWrittenByTheRetry", [](sim::SimulatorOptions& o) { o.failFirstAnswers = 1; },
-     kRetryOnNoAnswer, true, JournalResult::NoAnswer, kNoAnswer, true, JournalResult::Written,
-     {kSv1Written}},
-    {"CarriedOutButAnswerCorrupted", [](sim::SimulatorOptions& o) { o.corruptRate = 1.0; },
-     kRetryOnNoAnswer, true, JournalResult::NoAnswer, kNoAnswer, true, JournalResult::NoAnswer,
-     {kSv1Written, kSv1Written}},
-    {"ExceptionKeptWithoutRetry", kExceptionOnSv1, kRetryOnNoAnswer, true,
-     JournalResult::Exception, -2, false, JournalResult::Unknown, {}},
-    {"ExceptionRetriedOnAnyFailure", kExceptionOnSv1, kRetryOnAnyFailure, true,
-     JournalResult::Exception, -2, true, JournalResult::Exception, {}},
-    {"PortNotOpen", kNoFault, kRetryOnNoAnswer, false, JournalResult::PortClosed, kNoAnswer, true,
-     JournalResult::PortClosed, {}},
-    {"RefusedForStationZero", kNoFault,
-     [](const ControllerState& s) {
-         LinkJob job = Sv1Write(s, RetryRule::OnNoAnswer);
-         job.slave = 0;
-         return job;
-     },
-     true, JournalResult::Refused, -99, false, JournalResult::Unknown, {}},
-    {"CoilSet", kNoFault, [](const ControllerState& s) { return CoilJob(s, 7, true); }, true,
-     JournalResult::Written, 1, false, JournalResult::Unknown, {"coil 7 1"}},
+const auto kDropped = [](sim::SimulatorOptions& o) { o.dropRate = 1.0; };
+const auto kFirstAnswerLost = [](sim::SimulatorOptions& o) { o.failFirstAnswers = 1; };
+const auto kCorrupted = [](sim::SimulatorOptions& o) { o.corruptRate = 1.0; };
+const auto kStationZero = [](const ControllerState& s) {
+    LinkJob job = Sv1Write(s, RetryRule::OnNoAnswer);
+    job.slave = 0;
+    return job;
 };
+const auto kCoilSet = [](const ControllerState& s) { return CoilJob(s, 7, true); };
+using R = JournalResult;
+
+// clang-format off
+const OutcomeCase kCases[] = {
+    // name, fault, job, port open, result, code, retried, retry's result, carried out
+    {"Written", kNoFault, kRetryOnNoAnswer, true, R::Written, 1, false, R::Unknown,
+     {kSv1Written}},
+    {"TimedOutTwice", kDropped, kRetryOnNoAnswer, true, R::NoAnswer, kNoAnswer, true, R::NoAnswer,
+     {}},
+    {"LostAnswerThenWrittenByTheRetry", kFirstAnswerLost, kRetryOnNoAnswer, true, R::NoAnswer,
+     kNoAnswer, true, R::Written, {kSv1Written}},
+    {"CarriedOutButAnswerCorrupted", kCorrupted, kRetryOnNoAnswer, true, R::NoAnswer, kNoAnswer,
+     true, R::NoAnswer, {kSv1Written, kSv1Written}},
+    {"ExceptionKeptWithoutRetry", kExceptionOnSv1, kRetryOnNoAnswer, true, R::Exception, -2, false,
+     R::Unknown, {}},
+    {"ExceptionRetriedOnAnyFailure", kExceptionOnSv1, kRetryOnAnyFailure, true, R::Exception, -2,
+     true, R::Exception, {}},
+    {"PortNotOpen", kNoFault, kRetryOnNoAnswer, false, R::PortClosed, kNoAnswer, true,
+     R::PortClosed, {}},
+    {"RefusedForStationZero", kNoFault, kStationZero, true, R::Refused, -99, false, R::Unknown,
+     {}},
+    {"CoilSet", kNoFault, kCoilSet, true, R::Written, 1, false, R::Unknown, {"coil 7 1"}},
+};
+// clang-format on
 
 class WriteJournalTest : public ::testing::TestWithParam<OutcomeCase> {
   protected:
@@ -152,8 +156,8 @@ TEST(WriteJournalCapacity, KeepsTheNewestHundredThousandEntries) {
     vt::testing::TempStation station;
     JournalEntry old;
     old.caption = QStringLiteral("old");
-    const std::int64_t last = vt::testing::FillJournal(
-        station.check.database(), old, QDate(2026, 1, 5), WriteJournal::kCapacity);
+    const std::int64_t last = vt::testing::FillJournal(station.check.database(), old,
+                                                       QDate(2026, 1, 5), WriteJournal::kCapacity);
     ASSERT_EQ(last, WriteJournal::kCapacity);
 
     WriteJournal journal(station.database.path());

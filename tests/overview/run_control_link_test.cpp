@@ -154,9 +154,9 @@ TEST_F(RunControlLinkTest, CommandsAreJournaledAsTheOperatorSawThem) {
     ASSERT_TRUE(m_rig.waitIdle());
     const std::string window = "ssqx Process Controller VT5800 OverView";
     EXPECT_EQ(vt::testing::JournalLines(m_rig.journal()),
-              (std::vector<std::string>{window + "|SV1|holding 3|100|250|2500|1",
-                                        window + "|A/M|coil 1|自动|手动|1|1",
-                                        window + "|程序功能|holding 8|" + function + "|4:结束 |4|1"}));
+              (std::vector<std::string>{
+                  window + "|SV1|holding 3|100|250|2500|1", window + "|A/M|coil 1|自动|手动|1|1",
+                  window + "|程序功能|holding 8|" + function + "|4:结束 |4|1"}));
 }
 
 TEST_F(RunControlLinkTest, LinkHealthFollowsThePollingTicks) {

@@ -131,8 +131,8 @@ TEST_F(StationFlow, TheHistoryTableAndTheJournalReturnToTheHistoryWindowAsItWasL
     ASSERT_TRUE(QTest::qWaitFor([&] { return flow().history() != nullptr; }, kWait));
     HistoryWindow* history = flow().history();
     const std::pair<const char*, std::function<QWidget*()>> sideWindows[] = {
-        {"Command9", [&] { return flow().historyTable(); }},        // "历史表格"
-        {"CommandJournal", [&] { return flow().journal(); }}};      // "操作记录"
+        {"Command9", [&] { return flow().historyTable(); }},    // "历史表格"
+        {"CommandJournal", [&] { return flow().journal(); }}};  // "操作记录"
     for (const auto& [button, shown] : sideWindows) {
         Click(history, button);
         ASSERT_NE(shown(), nullptr) << button;

@@ -96,8 +96,9 @@ TEST_F(CellEditGridTest, AnEditIsJournaledWithTheCellAsItWasAndTheTextTyped) {
     type("99.5");
     ASSERT_TRUE(m_rig.waitForWrite("holding 4612 100"));
     ASSERT_TRUE(m_rig.waitIdle());
-    EXPECT_EQ(vt::testing::JournalLines(m_rig.journal()),
-              std::vector<std::string>{"Fenzuout1 分组输出限制|2 输出上限福|holding 4612|20|99.5|100|1"});
+    EXPECT_EQ(
+        vt::testing::JournalLines(m_rig.journal()),
+        std::vector<std::string>{"Fenzuout1 分组输出限制|2 输出上限福|holding 4612|20|99.5|100|1"});
 }
 
 TEST_F(CellEditGridTest, RefreshNeverTouchesTheOperatorsTyping) {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "parameter_rows.h"
 #include "journal_fixture.h"
+#include "parameter_rows.h"
 #include "readout_label.h"
 #include "window_rig.h"
 
