@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 #include "bench_stats.h"
@@ -77,6 +78,44 @@ void EntryCost(const char* label, int prefilled, int writes) {
     Print("  result committed after the answer", after, "us");
 }
 
+// The journal, timed where it runs: on the link thread, between waits on the line.
+class TimedJournal : public WriteRecorder {
+  public:
+    explicit TimedJournal(const QString& path) : m_journal(path) {}
+
+    std::int64_t sending(const LinkJob& job) override {
+        QElapsedTimer timer;
+        timer.start();
+        const std::int64_t id = m_journal.sending(job);
+        note(m_sending, timer);
+        return id;
+    }
+
+    void finished(std::int64_t key, const LinkReply& reply) override {
+        QElapsedTimer timer;
+        timer.start();
+        m_journal.finished(key, reply);
+        note(m_finished, timer);
+    }
+
+    void print() {
+        const std::lock_guard lock(m_mutex);
+        Print("  of which the entry, before the frame leaves", m_sending, "us");
+        Print("  and the result, after the answer", m_finished, "us");
+    }
+
+  private:
+    void note(std::vector<double>& samples, const QElapsedTimer& timer) {
+        const std::lock_guard lock(m_mutex);
+        samples.push_back(Ms(timer) * 1000);
+    }
+
+    WriteJournal m_journal;
+    std::mutex m_mutex;
+    std::vector<double> m_sending;
+    std::vector<double> m_finished;
+};
+
 // Round trips of `writes` SV1 writes through a link, one at a time, and the lateness of a 1 ms
 // timer on this thread meanwhile.
 void RoundTrips(const char* label, bool journaled, int baudCode, int writes) {
@@ -86,7 +125,12 @@ void RoundTrips(const char* label, bool journaled, int baudCode, int writes) {
     test::SimulatedLine line(options);
     vt::testing::TempStation station;
     ControllerLink link(line.ports());
-    if (journaled) link.setWriteRecorder(std::make_unique<WriteJournal>(station.database.path()));
+    TimedJournal* journal = nullptr;  // owned by the link thread until the link goes
+    if (journaled) {
+        auto timed = std::make_unique<TimedJournal>(station.database.path());
+        journal = timed.get();
+        link.setWriteRecorder(std::move(timed));
+    }
     ControllerState state;
     state.LinkSettings[PortNumber] = test::kSimPort;
     state.LinkSettings[SlaveAddress] = test::kSimSlave;
@@ -127,6 +171,7 @@ void RoundTrips(const char* label, bool journaled, int baudCode, int writes) {
     loop.exec();
     probe.stop();
     Print(label, trips, "ms");
+    if (journal) journal->print();
     std::printf("%-58s stall p99 %5.2f ms  max %5.2f ms\n", "  UI thread, 1 ms timer meanwhile",
                 bench::Quantile(lateness, 0.99), bench::Quantile(lateness, 1.0));
 }
