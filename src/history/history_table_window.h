@@ -6,13 +6,11 @@
 #include "guarded_window.h"
 #include "station_context.h"
 
-class QLabel;
-class QPushButton;
 class QTableView;
 
 namespace vt {
 
-class CsvExportJob;
+class CsvExportControl;
 class RingTableModel;
 
 // The history table `TABLE1` "历史数据表格": the ten-second ring as a read-only grid
@@ -37,17 +35,13 @@ class HistoryTableWindow : public GuardedWindow {
   private:
     void buildWidgets();
     void load();
-    void chooseExportFile();
-    void exportDone(bool ok, int records, const QString& csvPath);
     void goBack();
 
     StationContext& m_context;
     DbConnection m_db;
     std::unique_ptr<RingTableModel> m_model;
-    std::unique_ptr<CsvExportJob> m_export;
+    CsvExportControl* m_export = nullptr;
     QTableView* m_grid = nullptr;
-    QPushButton* m_exportButton = nullptr;
-    QLabel* m_exportStatus = nullptr;
 };
 
 }  // namespace vt

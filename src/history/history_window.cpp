@@ -49,8 +49,11 @@ void HistoryWindow::buildWidgets() {
     m_chart = new TrendChart(HistoryTrendSettings(), m_context.state, this);
     m_readouts = new HistoryReadouts(this);
     QPushButton* table = NamedButton(QStringLiteral("Command9"), QStringLiteral("历史表格"), this);
+    QPushButton* journal =
+        NamedButton(QStringLiteral("CommandJournal"), QStringLiteral("操作记录"), this);
     QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回"), this);
     connect(table, &QPushButton::clicked, this, &HistoryWindow::openTable);
+    connect(journal, &QPushButton::clicked, this, &HistoryWindow::openJournal);
     connect(back, &QPushButton::clicked, this, &HistoryWindow::goBack);
 
     auto* top = new QHBoxLayout;
@@ -59,6 +62,7 @@ void HistoryWindow::buildWidgets() {
     top->addWidget(m_readouts);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(table);
+    bottom->addWidget(journal);
     bottom->addStretch(1);
     bottom->addWidget(back);
     auto* page = new QVBoxLayout(this);
@@ -123,6 +127,8 @@ void HistoryWindow::displayPausedChanged(bool paused) {
 }
 
 void HistoryWindow::openTable() { m_context.navigator.openHistoryTable(); }
+
+void HistoryWindow::openJournal() { m_context.navigator.openJournal(); }
 
 void HistoryWindow::goBack() {
     leave();

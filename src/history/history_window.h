@@ -14,9 +14,10 @@ class RingReader;
 class TrendChart;
 
 // The history window `lsqx` "历史长周期曲线": the trend chart over the ten-second ring, with
-// live appends as the logger writes that ring, the six live readouts, the way to the history
-// table and back to the overview. Made loaded: the constructor runs the load sequence and arms
-// the close guard; a refused close leaves the window fully working.
+// live appends as the logger writes that ring, the six live readouts, the ways to the history
+// table and to the journal of writes ("操作记录"), and back to the overview. Made loaded: the
+// constructor runs the load sequence and arms the close guard; a refused close leaves the window
+// fully working.
 class HistoryWindow : public GuardedWindow {
     Q_OBJECT
   public:
@@ -35,6 +36,7 @@ class HistoryWindow : public GuardedWindow {
     void unload() override;
     void displayPausedChanged(bool paused);
     void openTable();
+    void openJournal();
     void goBack();
 
     StationContext& m_context;

@@ -1,10 +1,7 @@
 #include "ring_table_columns.h"
 
-#include <QDate>
-#include <QTime>
-
-#include "day_serial.h"
 #include "entry_text.h"
+#include "record_text.h"
 
 namespace vt {
 
@@ -17,24 +14,14 @@ const QStringList& RingTableCaptions() {
     return captions;
 }
 
-QString RingDateText(double serial) {
-    const CivilDate date = DateFromDaySerial(serial);
-    return QDate(date.year, date.month, date.day).toString(QStringLiteral("yyyy/M/d"));
-}
-
-QString RingTimeText(double fraction) {
-    const ClockTime time = TimeFromDayFraction(fraction);
-    return QTime(time.hour, time.minute, time.second).toString(QStringLiteral("H:mm:ss"));
-}
-
 QString RingCellText(const RingRecord& record, int column) {
     switch (column) {
         case 0:
             return QString::number(record.id);
         case kRingTableDateColumn:
-            return RingDateText(record.date);
+            return RecordDateText(record.date);
         case kRingTableTimeColumn:
-            return RingTimeText(record.time);
+            return RecordTimeText(record.time);
         default:
             if (column < 0 || column >= kRingTableColumns) return {};
             return NumberText(record.values[column - 3]);

@@ -16,10 +16,6 @@ inline constexpr int kRingTableTimeColumn = 2;
 // "编号", "日期", "时间", "当前测量值", "输出OP", "当前设定值", "输入1PV", "输入2PV", "SV1", "SV2".
 const QStringList& RingTableCaptions();
 
-// A day serial as "yyyy/M/d" and a fraction of a day as "H:mm:ss".
-QString RingDateText(double serial);
-QString RingTimeText(double fraction);
-
 // The text of one cell of a record; values in the operator's number format.
 QString RingCellText(const RingRecord& record, int column);
 

@@ -1,6 +1,7 @@
 #include "controller_link.h"
 
 #include "link_worker.h"
+#include "write_recorder.h"
 
 namespace vt {
 
@@ -27,6 +28,16 @@ void ControllerLink::submit(const LinkJob& job, QObject* context,
     LinkWorker* worker = m_worker;
     QMetaObject::invokeMethod(
         worker, [worker, entry = QueuedJob{job, ticket}] { worker->enqueue(entry); },
+        Qt::QueuedConnection);
+}
+
+void ControllerLink::setWriteRecorder(std::unique_ptr<WriteRecorder> recorder) {
+    LinkWorker* worker = m_worker;
+    QMetaObject::invokeMethod(
+        worker,
+        [worker, shared = std::shared_ptr<WriteRecorder>(std::move(recorder))] {
+            worker->setRecorder(shared);
+        },
         Qt::QueuedConnection);
 }
 

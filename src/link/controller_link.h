@@ -5,6 +5,7 @@
 #include <QThread>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <unordered_map>
 
 #include "link_job.h"
@@ -13,6 +14,7 @@
 namespace vt {
 
 class LinkWorker;
+class WriteRecorder;
 
 // The station's one path to the controller. Jobs are handed to a worker on a thread of its
 // own and run there strictly one at a time; replies come back by queued signals. Nothing here
@@ -29,6 +31,10 @@ class ControllerLink : public QObject {
     // Operator jobs go ahead of queued reads.
     void submit(const LinkJob& job, QObject* context,
                 std::function<void(const LinkReply&)> onReply = {});
+
+    // Hands `recorder` to the link thread, where every job submitted from now on is reported to
+    // it before and after it runs; the recorder is used and destroyed on the link thread only.
+    void setWriteRecorder(std::unique_ptr<WriteRecorder> recorder);
 
     // Jobs queued or in flight, as seen from this thread.
     int pendingJobs() const { return static_cast<int>(m_waiting.size()); }

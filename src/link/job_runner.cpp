@@ -41,7 +41,11 @@ LinkReply ReadWord(ModbusMaster& master, const LinkJob& job) {
 LinkReply Write(ModbusMaster& master, const LinkJob& job) {
     const WriteOutcome outcome =
         WriteWithRetry(master, job.port, job.slave, job.first, job.value, job.retry);
-    return Finished(job, outcome.result, outcome.failure);
+    LinkReply reply = Finished(job, outcome.result, outcome.failure);
+    reply.retried = outcome.retried;
+    reply.retryResult = outcome.retryResult;
+    reply.retryFailure = outcome.retryFailure;
+    return reply;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMetaType>
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -39,6 +40,15 @@ enum class LinkOp {
 // the reads of the editor windows.
 enum class JobPriority { WindowRead, Poll, Operator };
 
+// What the journal of writes keeps beside an operator's write: where it was asked for and what
+// it meant to the operator. Empty for every other job.
+struct JournalNote {
+    QString window;   // the window it came from, by name and title ("PIDC PID参数设置")
+    QString caption;  // the parameter's caption
+    QString before;   // its value as last read, as the window showed it; empty when not known
+    QString entered;  // the value as the operator entered or chose it
+};
+
 // One unit of work for the link thread. Port and slave are taken from the link settings when
 // the job is made, as every call of the station passes them.
 struct LinkJob {
@@ -52,6 +62,7 @@ struct LinkJob {
     std::int32_t parity = 0;  // 0 none, 1 odd, 2 even (open only)
     RetryRule retry = RetryRule::None;
     JobPriority priority = JobPriority::Poll;
+    JournalNote note{};  // operator writes only
 };
 
 // What came back for one job. `values` holds one signed register value per element for block
@@ -61,6 +72,11 @@ struct LinkReply {
     std::int32_t result = kNoAnswer;
     LinkFailure failure = LinkFailure::NoAnswer;
     std::vector<std::int32_t> values;
+    // A register write that its retry rule sent a second time, and what the second one returned
+    // (kept for the journal only: nothing acts on it).
+    bool retried = false;
+    std::int32_t retryResult = kNoAnswer;
+    LinkFailure retryFailure = LinkFailure::NoAnswer;
     bool ok() const { return failure == LinkFailure::None; }
 };
 

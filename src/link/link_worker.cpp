@@ -4,6 +4,7 @@
 
 #include "job_runner.h"
 #include "modbus_master.h"
+#include "write_recorder.h"
 
 namespace vt {
 
@@ -17,9 +18,14 @@ void LinkWorker::enqueue(const QueuedJob& entry) {
     scheduleNext();
 }
 
+void LinkWorker::setRecorder(std::shared_ptr<WriteRecorder> recorder) {
+    m_recorder = std::move(recorder);
+}
+
 void LinkWorker::shutdown() {
     m_queue.clear();
     m_master.reset();
+    m_recorder.reset();
     QThread::currentThread()->quit();
 }
 
@@ -35,7 +41,9 @@ void LinkWorker::runNext() {
     const std::optional<QueuedJob> next = m_queue.takeNext();
     if (!next) return;
     if (!m_master) m_master = std::make_unique<ModbusMaster>(m_ports);
+    const std::int64_t record = m_recorder ? m_recorder->sending(next->job) : 0;
     const LinkReply reply = RunJob(*m_master, next->job);
+    if (m_recorder) m_recorder->finished(record, reply);
     emit jobDone(next->ticket, reply);
     scheduleNext();
 }

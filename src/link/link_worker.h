@@ -12,6 +12,7 @@
 namespace vt {
 
 class ModbusMaster;
+class WriteRecorder;
 
 // The link thread's side of the controller link. Every member but requestStop() runs on the
 // link thread, reached by queued calls; the Modbus master is created, used and freed here.
@@ -25,6 +26,9 @@ class LinkWorker : public QObject {
     ~LinkWorker() override;
 
     void enqueue(const vt::QueuedJob& entry);
+
+    // From now on every job is reported to `recorder` before and after it runs (none: no one).
+    void setRecorder(std::shared_ptr<WriteRecorder> recorder);
 
     // From any thread: let the job in flight finish and drop the rest.
     void requestStop() { m_stopping.store(true); }
@@ -41,6 +45,7 @@ class LinkWorker : public QObject {
 
     PortDirectory m_ports;
     std::unique_ptr<ModbusMaster> m_master;
+    std::shared_ptr<WriteRecorder> m_recorder;
     JobQueue m_queue;
     bool m_scheduled = false;
     std::atomic<bool> m_stopping{false};

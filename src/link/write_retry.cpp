@@ -22,7 +22,8 @@ WriteOutcome WriteWithRetry(ModbusMaster& master, std::int32_t port, std::int32_
     outcome.result = master.Set_4X_D1(port, slave, reg, value);
     outcome.failure = master.lastFailure();
     if (NeedsRetry(rule, outcome.result)) {
-        master.Set_4X_D1(port, slave, reg, value);
+        outcome.retryResult = master.Set_4X_D1(port, slave, reg, value);
+        outcome.retryFailure = master.lastFailure();
         outcome.retried = true;
     }
     return outcome;

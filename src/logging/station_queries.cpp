@@ -72,4 +72,41 @@ QString WriteLinkSettings() {
              QLatin1String(kLinkColumns[6]), QLatin1String(kLinkColumns[7]));
 }
 
+QString JournalAdd() {
+    return QStringLiteral(
+        "insert into write_journal (w_date, w_time, window_name, coil, number, caption, "
+        "value_before, value_sent, value_entered, outcome) values (?, ?, ?, ?, ?, ?, ?, ?, ?, 0)");
+}
+
+QString JournalTrim() { return QStringLiteral("delete from write_journal where id <= ?"); }
+
+QString JournalResult() {
+    return QStringLiteral(
+        "update write_journal set outcome=?, result_code=?, retry_outcome=?, retry_code=? "
+        "where id=?");
+}
+
+// Both pages are one range of the date index, read backwards: a page costs the same wherever
+// it lies. (A single statement over (w_date, id) < (?, ?) is searched by the date alone.)
+QString JournalPageOfDay() {
+    return QStringLiteral(
+        "select * from write_journal where w_date = ? and id < ? order by id desc limit ?");
+}
+
+QString JournalPageBefore() {
+    return QStringLiteral(
+        "select * from write_journal where w_date < ? and w_date >= ? "
+        "order by w_date desc, id desc limit ?");
+}
+
+QString JournalCount() {
+    return QStringLiteral("select count(*) from write_journal where w_date between ? and ?");
+}
+
+QString JournalFirstDate() { return QStringLiteral("select min(w_date) from write_journal"); }
+
+QString NoAutomaticCheckpoint() { return QStringLiteral("pragma wal_autocheckpoint=0"); }
+
+QString JournalCheckpoint() { return QStringLiteral("pragma wal_checkpoint(PASSIVE)"); }
+
 }  // namespace vt::queries

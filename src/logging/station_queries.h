@@ -37,4 +37,26 @@ QString PageAfter(Ring ring);
 QString ReadLinkSettings();
 QString WriteLinkSettings();
 
+// The journal of writes (table write_journal, columns as schema::CreateWriteJournal lists them).
+// A new entry, sent and its result not known yet: date, time, window, coil, number, caption,
+// value before, value sent, value entered.
+QString JournalAdd();
+// Drops the entries with ids up to the one given (the oldest, beyond the journal's capacity).
+QString JournalTrim();
+// The result of entry `id`: outcome, result code, retry outcome, retry code, id.
+QString JournalResult();
+// Up to `limit` entries of one date with ids below a given one, newest first: date, id, limit.
+QString JournalPageOfDay();
+// Up to `limit` entries dated before one date and from date `first` on, newest first (by date,
+// then by id): date, first, limit.
+QString JournalPageBefore();
+// The number of entries dated from .. to (inclusive).
+QString JournalCount();
+// The date of the oldest entry (null when there is none).
+QString JournalFirstDate();
+// The journal's connection leaves copying the log back into the file to JournalCheckpoint,
+// which copies what it can without waiting for anyone.
+QString NoAutomaticCheckpoint();
+QString JournalCheckpoint();
+
 }  // namespace vt::queries

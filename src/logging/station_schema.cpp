@@ -42,7 +42,31 @@ QStringList Statements() {
     };
 }
 
+QStringList JournalStatements() {
+    return {
+        QStringLiteral("create table if not exists write_journal (id INTEGER PRIMARY KEY, "
+                       "w_date REAL, w_time REAL, window_name TEXT, coil INTEGER, "
+                       "number INTEGER, caption TEXT, value_before TEXT, value_sent INTEGER, "
+                       "value_entered TEXT, outcome INTEGER, result_code INTEGER, "
+                       "retry_outcome INTEGER, retry_code INTEGER)"),
+        QStringLiteral("create index if not exists write_journal_by_date "
+                       "on write_journal (w_date, id)"),
+    };
+}
+
 }  // namespace
+
+bool CreateWriteJournal(QSqlDatabase& db) {
+    QSqlQuery query(db);
+    for (const QString& statement : JournalStatements()) {
+        if (!query.exec(statement)) {
+            qCWarning(lcStationDb)
+                << "cannot make the journal of writes:" << statement << query.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
 
 bool CreateStationTables(QSqlDatabase& db) {
     if (!db.transaction()) {

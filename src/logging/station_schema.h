@@ -25,4 +25,12 @@ inline constexpr const char* kLinkColumns[8] = {"record_no",   "port_index",   "
 // any statement fails; nothing is left half made.
 bool CreateStationTables(QSqlDatabase& db);
 
+// The journal of writes, the station's own table beside the four, in this column order:
+//   id, w_date, w_time, window_name, coil (0 holding register, 1 coil), number, caption,
+//   value_before (null: not known), value_sent, value_entered, outcome, result_code,
+//   retry_outcome and retry_code (both null: not sent again)
+// with an index by date. Creates what is missing and leaves every other table alone; false
+// (logged) on failure.
+bool CreateWriteJournal(QSqlDatabase& db);
+
 }  // namespace vt::schema

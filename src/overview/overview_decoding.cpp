@@ -72,17 +72,19 @@ void AddIndexed(std::vector<ReadoutRule>& rules, const char* control,
     }
 }
 
+struct Flag {
+    int index;
+    const char16_t* set;
+    const char16_t* clear;
+};
+
+constexpr Flag kCoils[] = {{0, u"手动", u"自动"},
+                           {1, u"程序运行", u"单点SV"},
+                           {2, u"SV2", u"SV1"},
+                           {3, u"STBY", u"Disable"},
+                           {6, u"主自整定开", u"主整定关"}};
+
 void AddStatusFlags(std::vector<ReadoutRule>& rules) {
-    struct Flag {
-        int index;
-        const char16_t* set;
-        const char16_t* clear;
-    };
-    static constexpr Flag kCoils[] = {{0, u"手动", u"自动"},
-                                      {1, u"程序运行", u"单点SV"},
-                                      {2, u"SV2", u"SV1"},
-                                      {3, u"STBY", u"Disable"},
-                                      {6, u"主自整定开", u"主整定关"}};
     for (const Flag& f : kCoils) {
         rules.push_back({Indexed("D_1RW", f.index), [f](const ControllerState& s) {
                              // The auto/manual readout keeps its colour.
@@ -174,6 +176,13 @@ ReadoutLook RunModeLook(double code) {
 ReadoutLook NumberLook(double value) { return Look(NumberText(value)); }
 
 ReadoutLook IntegerLook(std::int32_t value) { return Look(QString::number(value)); }
+
+QString CoilStateText(int index, bool set) {
+    for (const Flag& f : kCoils) {
+        if (f.index == index) return QString::fromUtf16(set ? f.set : f.clear);
+    }
+    return {};
+}
 
 const std::vector<QString>& OverviewDecoding::Names() {
     static const std::vector<QString> names = [] {

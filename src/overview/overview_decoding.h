@@ -27,6 +27,10 @@ ReadoutLook RunModeLook(double code);
 ReadoutLook NumberLook(double value);
 ReadoutLook IntegerLook(std::int32_t value);
 
+// What the overview shows for a run-switch coil (element `index` of CoilBits) when set or clear:
+// "手动"/"自动", "程序运行"/"单点SV", "SV2"/"SV1", "STBY"/"Disable", "主自整定开"/"主整定关".
+QString CoilStateText(int index, bool set);
+
 // Every readout of the overview, in a fixed order, decoded from the shared store. The window
 // builds its labels from `Names()` and only applies what `Decode` returns, element by element.
 class OverviewDecoding {

@@ -3,6 +3,7 @@
 #include "entry_text.h"
 #include "link_jobs.h"
 #include "number_text.h"
+#include "overview_decoding.h"
 
 namespace vt {
 
@@ -11,6 +12,12 @@ namespace {
 constexpr std::int32_t kRawMin = -10000;
 constexpr std::int32_t kRawMax = 30000;
 constexpr double kOutputMax = 100.0;
+
+LinkJob Noted(LinkJob job, const QString& before, const QString& entered) {
+    job.note.before = before;
+    job.note.entered = entered;
+    return job;
+}
 
 std::int32_t ProgramRegister(ProgramSelector selector) {
     switch (selector) {
@@ -58,26 +65,33 @@ std::optional<LinkJob> RunControl::setValueWrite(std::int32_t reg, const QString
     const float value = static_cast<float>(EntryNumber(text));
     const std::int32_t raw = RoundHalfEven(ValueToRaw1(m_state.Scaling, value));
     if (raw < kRawMin || raw > kRawMax) return std::nullopt;
-    return WriteRegisterJob(m_state, reg, raw, RetryRule::OnNoAnswer);
+    const float before = m_state.RunValue[Area::RunRegisters.element(reg)];
+    return Noted(WriteRegisterJob(m_state, reg, raw, RetryRule::OnNoAnswer), NumberText(before),
+                 text);
 }
 
 std::optional<LinkJob> RunControl::outputWrite(const QString& text) {
     const double value = EntryNumber(text);
     if (!(value >= 0.0 && value <= kOutputMax)) return std::nullopt;
     m_state.LinkSettings[WriteScratchOutput] = RoundHalfEven(value * 10.0);
-    return WriteRegisterJob(m_state, Run::Output.number, m_state.LinkSettings[WriteScratchOutput],
-                            RetryRule::OnNoAnswer);
+    return Noted(WriteRegisterJob(m_state, Run::Output.number,
+                                  m_state.LinkSettings[WriteScratchOutput], RetryRule::OnNoAnswer),
+                 NumberText(m_state.RunValue[Run::Output.element]), text);
 }
 
 LinkJob RunControl::toggle(RunToggle toggle) const {
     const int index = CoilIndex(toggle);
-    return CoilJob(m_state, index + 1, m_state.CoilBits[index] == 0);
+    const bool wasSet = m_state.CoilBits[index] != 0;
+    return Noted(CoilJob(m_state, index + 1, !wasSet), CoilStateText(index, wasSet),
+                 CoilStateText(index, !wasSet));
 }
 
 LinkJob RunControl::programWrite(ProgramSelector selector, const QString& entryText) {
     m_state.LinkSettings[WriteScratchProgram] = EntryCode(entryText);
-    return WriteRegisterJob(m_state, ProgramRegister(selector),
-                            m_state.LinkSettings[WriteScratchProgram], RetryRule::OnNoAnswer);
+    const std::int32_t reg = ProgramRegister(selector);
+    return Noted(WriteRegisterJob(m_state, reg, m_state.LinkSettings[WriteScratchProgram],
+                                  RetryRule::OnNoAnswer),
+                 QString::number(m_state.RunRaw[Area::RunRegisters.element(reg)]), entryText);
 }
 
 }  // namespace vt

@@ -19,7 +19,8 @@ enum class ProgramSelector { Function, Process, Jump };
 
 // Turns the operator's run commands into link jobs. Every write is a single register or coil;
 // nothing here waits for the link. An empty result means the value is out of range: nothing is
-// sent and the write button stays visible.
+// sent and the write button stays visible. Each job's journal note holds the value as last
+// polled and the value as the operator entered or chose it (for a coil, the state it asks for).
 class RunControl {
   public:
     explicit RunControl(ControllerState& state) : m_state(state) {}

@@ -7,12 +7,13 @@
 #include "controller_link.h"
 #include "entry_box.h"
 #include "entry_text.h"
+#include "journal_note.h"
 #include "named_button.h"
 
 namespace vt {
 
 RunControlBar::RunControlBar(ControllerState& state, ControllerLink& link, QWidget* owner)
-    : QObject(owner), m_control(state), m_link(link) {
+    : QObject(owner), m_control(state), m_link(link), m_owner(owner) {
     makeEntries(owner);
     makeToggles(owner);
     makeSelectors(owner);
@@ -52,7 +53,7 @@ void RunControlBar::makeToggles(QWidget* owner) {
         QPushButton* button =
             NamedButton(QStringLiteral("CoilToggle_%1").arg(coil), caption, owner);
         connect(button, &QPushButton::clicked, this,
-                [this, which = toggle] { send(m_control.toggle(which)); });
+                [this, which = toggle, button] { send(m_control.toggle(which), button); });
         m_toggles[static_cast<std::size_t>(toggle)] = button;
     }
 }
@@ -67,8 +68,8 @@ void RunControlBar::makeSelectors(QWidget* owner) {
         NameCaptionlessControl(combo, QLatin1String(name));
         QPushButton* button =
             NamedButton(QStringLiteral("%1Write").arg(QLatin1String(name)), caption, owner);
-        connect(button, &QPushButton::clicked, this, [this, which = which, combo] {
-            send(m_control.programWrite(which, combo->currentText()));
+        connect(button, &QPushButton::clicked, this, [this, which = which, combo, button] {
+            send(m_control.programWrite(which, combo->currentText()), button);
         });
         m_selectors[static_cast<std::size_t>(which)] = combo;
         m_selectorButtons[static_cast<std::size_t>(which)] = button;
@@ -90,10 +91,14 @@ void RunControlBar::load() {
 void RunControlBar::writeEntry(RunEntry which) {
     const std::optional<LinkJob> job = m_control.entryWrite(which, entry(which)->text());
     if (!job) return;  // out of range: nothing is sent and the button stays
-    send(*job);
+    send(*job, writeButton(which));
     writeButton(which)->hide();
 }
 
-void RunControlBar::send(const LinkJob& job) { m_link.submit(job, this); }
+void RunControlBar::send(LinkJob job, const QPushButton* button) {
+    job.note.window = JournalWindowName(m_owner);
+    job.note.caption = button->text();
+    m_link.submit(job, this);
+}
 
 }  // namespace vt

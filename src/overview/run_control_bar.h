@@ -45,10 +45,12 @@ class RunControlBar : public QObject {
     void makeToggles(QWidget* owner);
     void makeSelectors(QWidget* owner);
     void writeEntry(RunEntry which);
-    void send(const LinkJob& job);
+    // Sends `job` with the journal's note naming this window and the button pressed.
+    void send(LinkJob job, const QPushButton* button);
 
     RunControl m_control;
     ControllerLink& m_link;
+    QWidget* m_owner;
     std::array<EntryBox*, 3> m_entries{};
     std::array<QPushButton*, 3> m_writeButtons{};
     std::array<QPushButton*, 5> m_toggles{};

@@ -51,9 +51,10 @@ void ProgramModel::storeSegmentEdit(int n, int k, double entered) {
     m_state.CurveMirror.Segments[n][k] = RoundHalfEven(entered);
 }
 
-void ProgramModel::selectCurve(std::int32_t curve) {
-    m_link.submit(WriteRegisterJob(m_state, Run::CurveNumber.number, curve, RetryRule::OnNoAnswer),
-                  this);
+void ProgramModel::selectCurve(std::int32_t curve, const JournalNote& note) {
+    LinkJob job = WriteRegisterJob(m_state, Run::CurveNumber.number, curve, RetryRule::OnNoAnswer);
+    job.note = note;
+    m_link.submit(job, this);
     if (!m_parameterRead.isRunning()) m_parameterRead.start();
 }
 

@@ -35,7 +35,8 @@ class ProgramModel : public QObject {
 
     // Writes `curve` to the current-curve register (sent again only on "no valid answer") and
     // makes sure the parameter read runs. The segments stay as they are until the next upload.
-    void selectCurve(std::int32_t curve);
+    // `note` is what the journal of writes keeps of it.
+    void selectCurve(std::int32_t curve, const JournalNote& note = {});
 
   signals:
     void parametersRead();

@@ -14,6 +14,7 @@
 #include "cell_status_bar.h"
 #include "control_names.h"
 #include "entry_text.h"
+#include "journal_note.h"
 #include "named_button.h"
 #include "program_picture_builder.h"
 #include "program_preview.h"
@@ -127,8 +128,11 @@ QGroupBox* ProgramWindow::buildCurveFrame() {
     m_curveChoice->setEditable(true);
     m_curveChoice->addItems(NumberedEntries(0, Program::CurveCount - 1));
     auto* select = NamedButton(QStringLiteral("Command27"), QStringLiteral("曲线选择"), frame);
-    connect(select, &QPushButton::clicked, this,
-            [this] { m_model.selectCurve(EntryCode(m_curveChoice->currentText())); });
+    connect(select, &QPushButton::clicked, this, [this, select] {
+        const QString entered = m_curveChoice->currentText();
+        m_model.selectCurve(EntryCode(entered),
+                            NoteFrom(this, select->text(), m_curve->text(), entered));
+    });
     auto* row = new QHBoxLayout(frame);
     row->addWidget(m_curve);
     row->addWidget(m_curveChoice, 1);

@@ -7,6 +7,7 @@
 #include "simulator_server.h"
 #include "splash_window.h"
 #include "station_database.h"
+#include "write_journal.h"
 
 namespace vt {
 
@@ -56,6 +57,8 @@ PortDirectory Station::MakePorts(const StationOptions& options,
 bool Station::start() {
     if (m_options.simulate && !m_simulator) return false;
     StationDatabase(m_options.databasePath).prepare();
+    // From here on every write the station sends is journaled (the file has its tables now).
+    m_link.setWriteRecorder(std::make_unique<WriteJournal>(m_options.databasePath));
     m_state.YSpan = kInitialAxisSpan;
     m_splash = new SplashWindow;
     m_splash->setAttribute(Qt::WA_DeleteOnClose);

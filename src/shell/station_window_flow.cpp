@@ -4,6 +4,7 @@
 
 #include "history_table_window.h"
 #include "history_window.h"
+#include "journal_window.h"
 #include "overview_window.h"
 #include "editor_factory.h"
 #include "guarded_window.h"
@@ -18,8 +19,8 @@ StationWindowFlow::StationWindowFlow(ControllerState& state, ControllerLink& lin
       m_context{state, link, polling, connection, ports, databasePath, *this} {}
 
 StationWindowFlow::~StationWindowFlow() {
-    for (QWidget* window : std::initializer_list<QWidget*>{m_editor, m_historyTable, m_history,
-                                                           m_overview}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{m_editor, m_journal, m_historyTable,
+                                                           m_history, m_overview}) {
         delete window;
     }
 }
@@ -33,6 +34,7 @@ OverviewWindow* StationWindowFlow::showOverview() {
 OverviewWindow* StationWindowFlow::overview() const { return m_overview; }
 HistoryWindow* StationWindowFlow::history() const { return m_history; }
 HistoryTableWindow* StationWindowFlow::historyTable() const { return m_historyTable; }
+JournalWindow* StationWindowFlow::journal() const { return m_journal; }
 GuardedWindow* StationWindowFlow::editor() const { return m_editor; }
 
 // Maximised, and sized to the screen for desktops without a window manager to do it.
@@ -84,6 +86,19 @@ void StationWindowFlow::openHistoryTable() {
 void StationWindowFlow::returnFromHistoryTable() {
     Unload(m_historyTable);
     m_historyTable = nullptr;
+    if (m_history) ShowFullSize(m_history);
+}
+
+void StationWindowFlow::openJournal() {
+    if (m_history) m_history->hide();
+    Unload(m_journal);
+    m_journal = new JournalWindow(m_context);
+    m_journal->show();
+}
+
+void StationWindowFlow::returnFromJournal() {
+    Unload(m_journal);
+    m_journal = nullptr;
     if (m_history) ShowFullSize(m_history);
 }
 

@@ -12,6 +12,7 @@ class GuardedWindow;
 class OverviewWindow;
 class HistoryWindow;
 class HistoryTableWindow;
+class JournalWindow;
 
 // The hub-and-spoke window flow of the running station: it makes, shows, hides and unloads
 // the windows as their buttons ask. Unloading is deferred to the event loop, so a window may
@@ -30,6 +31,7 @@ public:
     OverviewWindow* overview() const;
     HistoryWindow* history() const;
     HistoryTableWindow* historyTable() const;
+    JournalWindow* journal() const;
     GuardedWindow* editor() const;
 
     void openEditor(StationWindow editor) override;
@@ -38,6 +40,8 @@ public:
     void returnFromHistory() override;
     void openHistoryTable() override;
     void returnFromHistoryTable() override;
+    void openJournal() override;
+    void returnFromJournal() override;
     void exitStation() override;
 
 signals:
@@ -51,6 +55,7 @@ private:
     QPointer<OverviewWindow> m_overview;
     QPointer<HistoryWindow> m_history;
     QPointer<HistoryTableWindow> m_historyTable;
+    QPointer<JournalWindow> m_journal;
     QPointer<GuardedWindow> m_editor;
 };
 

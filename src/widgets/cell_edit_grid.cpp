@@ -8,6 +8,7 @@
 #include "control_names.h"
 #include "controller_link.h"
 #include "entry_text.h"
+#include "journal_note.h"
 #include "link_jobs.h"
 
 namespace vt {
@@ -78,7 +79,8 @@ bool CellEditGrid::startEdit(int row, int column) {
     m_selectedRow = row;
     m_selectedColumn = column;
     setCurrentCell(row - 1, column);
-    m_editBox->setText(cellText(row, column));
+    m_textBefore = cellText(row, column);
+    m_editBox->setText(m_textBefore);
     placeEditBox();
     m_editBox->show();
     m_editBox->raise();
@@ -96,7 +98,8 @@ void CellEditGrid::placeEditBox() {
 
 void CellEditGrid::confirmEdit() {
     const std::optional<CellWrite> target = m_cellWrites(m_selectedRow, m_selectedColumn);
-    const double entered = EntryNumber(m_editBox->text());
+    const QString text = m_editBox->text();
+    const double entered = EntryNumber(text);
     closeEdit();
     if (!target) return;
     if (target->range && !target->range->holds(entered)) {
@@ -108,9 +111,18 @@ void CellEditGrid::confirmEdit() {
         emit rejected(m_selectedRow, m_selectedColumn);
         return;
     }
-    m_context.link.submit(WriteRegisterJob(m_context.state, target->reg, value, target->retry),
-                          this);
+    LinkJob job = WriteRegisterJob(m_context.state, target->reg, value, target->retry);
+    job.note = NoteFrom(this, cellCaption(*target), m_textBefore, text);
+    m_context.link.submit(job, this);
     emit committed(m_selectedRow, m_selectedColumn, entered);
+}
+
+QString CellEditGrid::cellCaption(const CellWrite& target) const {
+    if (!target.caption.isEmpty()) return target.caption;
+    const QTableWidgetItem* head = horizontalHeaderItem(m_selectedColumn);
+    return QStringLiteral("%1 %2")
+        .arg(cellText(m_selectedRow, 0).trimmed(), head ? head->text().trimmed() : QString())
+        .trimmed();
 }
 
 void CellEditGrid::closeEdit() {

@@ -12,12 +12,14 @@ class QLineEdit;
 namespace vt {
 
 // What confirming an edit of one grid cell writes: the entered number, checked against the
-// range, converted by the rule and written to the register with the retry rule.
+// range, converted by the rule and written to the register with the retry rule. The journal of
+// writes names the cell by `caption`, or by its row text and column head when that is empty.
 struct CellWrite {
     std::int32_t reg = 0;
     ScalingRule rule = ScalingRule::Raw;
     std::optional<EntryRange> range{};
     RetryRule retry = RetryRule::OnAnyFailure;
+    QString caption{};
 };
 
 // Grid columns are given in twips, as the controller's windows were laid out.
@@ -32,7 +34,8 @@ int TwipsToPixels(int twips);
 //
 // Rows are numbered as the controller's windows numbered them: row 0 is the column heads (shown
 // as the grid's header, so they stay in view), data rows from 1; column 0 holds the row texts.
-// Refreshing cells never touches the edit box, so a refresh cannot disturb typing.
+// Refreshing cells never touches the edit box, so a refresh cannot disturb typing. A write's
+// journal note holds the cell's text when the edit started and the text the operator entered.
 class CellEditGrid : public QTableWidget {
     Q_OBJECT
   public:
@@ -73,12 +76,14 @@ class CellEditGrid : public QTableWidget {
     void placeEditBox();
     void confirmEdit();
     void closeEdit();
+    QString cellCaption(const CellWrite& target) const;
 
     StationContext& m_context;
     CellWrites m_cellWrites;
     QLineEdit* m_editBox = nullptr;
     int m_selectedRow = 0;
     int m_selectedColumn = 0;
+    QString m_textBefore;  // the cell's text when the edit started
 };
 
 }  // namespace vt

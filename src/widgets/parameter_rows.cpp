@@ -1,7 +1,9 @@
 #include "parameter_rows.h"
 
 #include "controller_link.h"
+#include "journal_note.h"
 #include "link_jobs.h"
+#include "readout_label.h"
 
 namespace vt {
 
@@ -36,8 +38,10 @@ void ParameterRows::write(const ParameterRow& row) {
     const std::optional<std::int32_t> value = row.registerValue(m_context.state.Scaling);
     if (!value) return;
     const Parameter& parameter = row.parameter();
-    m_context.link.submit(WriteRegisterJob(m_context.state, parameter.reg, *value, parameter.retry),
-                          this);
+    LinkJob job = WriteRegisterJob(m_context.state, parameter.reg, *value, parameter.retry);
+    job.note = NoteFrom(m_parent, QString::fromUtf8(parameter.caption), row.value()->text(),
+                        row.entryText());
+    m_context.link.submit(job, this);
     emit writeQueued(parameter, *value);
 }
 

@@ -12,7 +12,8 @@ namespace vt {
 // The parameter rows of one editor window and the writes they ask for: each write converts the
 // row's entry by the parameter's rules and goes to its register through the link with the
 // parameter's retry rule, ahead of every queued read. An entry out of the parameter's range
-// writes nothing.
+// writes nothing. Each write carries the journal's note: the window, the caption, the readout
+// as last shown and the entry as the operator left it.
 class ParameterRows : public QObject {
     Q_OBJECT
   public:

@@ -3,7 +3,7 @@
 namespace vt {
 
 // The station's windows. The overview is the hub; every other window returns to it, except the
-// history table, which returns to the history window.
+// history table and the journal of writes, which return to the history window.
 enum class StationWindow {
     Overview,      // ssqx
     History,       // lsqx
@@ -34,6 +34,10 @@ public:
     virtual void openHistoryTable() = 0;
     // Unloads the history table and shows the history window as it was left.
     virtual void returnFromHistoryTable() = 0;
+    // Hides the history window (keeping its state) and shows the journal of writes.
+    virtual void openJournal() = 0;
+    // Unloads the journal and shows the history window as it was left.
+    virtual void returnFromJournal() = 0;
     // Ends the station.
     virtual void exitStation() = 0;
 };

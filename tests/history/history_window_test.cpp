@@ -231,11 +231,15 @@ TEST_F(HistoryWindowTest, ReturnAndEscGoBackToTheOverviewAndLetGoOfTheDatabase) 
     }
 }
 
-TEST_F(HistoryWindowTest, TheTableLeavesTheWindowLoaded) {
+TEST_F(HistoryWindowTest, TheTableAndTheJournalLeaveTheWindowLoaded) {
     open();
     window->show();
     QTest::mouseClick(child<QPushButton>(QStringLiteral("Command9")), Qt::LeftButton);
-    EXPECT_EQ(rig.flow.calls, QStringList{QStringLiteral("openHistoryTable")});
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("CommandJournal")), Qt::LeftButton);
+    EXPECT_EQ(child<QPushButton>(QStringLiteral("CommandJournal"))->text(),
+              QStringLiteral("操作记录"));
+    EXPECT_EQ(rig.flow.calls,
+              (QStringList{QStringLiteral("openHistoryTable"), QStringLiteral("openJournal")}));
     EXPECT_TRUE(window->KeepOpen());
     EXPECT_TRUE(displayTimer()->isActive());
     EXPECT_TRUE(rig.state.TrendWindowOpen);

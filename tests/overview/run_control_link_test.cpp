@@ -9,6 +9,7 @@
 #include <QTest>
 #include <memory>
 
+#include "journal_fixture.h"
 #include "window_rig.h"
 #include "overview_window.h"
 #include "readout_label.h"
@@ -142,6 +143,20 @@ TEST_F(RunControlLinkTest, TogglesFollowThePolledCoil) {
     click("CoilToggle_4");
     ASSERT_TRUE(waitFor([&] { return find<QLabel>("D_1RW_3")->text() == QStringLiteral("STBY"); }));
     EXPECT_EQ(find<ReadoutLabel>("D_1RW_3")->background(), QColor(255, 192, 192));
+}
+
+TEST_F(RunControlLinkTest, CommandsAreJournaledAsTheOperatorSawThem) {
+    const std::string function = std::to_string(m_rig.state.RunRaw[7]);
+    enter("T_3RW_2", "Command11", QStringLiteral("250"));
+    click("CoilToggle_1");
+    find<QComboBox>("Combo3")->setCurrentIndex(3);
+    click("Combo3Write");
+    ASSERT_TRUE(m_rig.waitIdle());
+    const std::string window = "ssqx Process Controller VT5800 OverView";
+    EXPECT_EQ(vt::testing::JournalLines(m_rig.journal()),
+              (std::vector<std::string>{
+                  window + "|SV1|holding 3|100|250|2500|1", window + "|A/M|coil 1|自动|手动|1|1",
+                  window + "|程序功能|holding 8|" + function + "|4:结束 |4|1"}));
 }
 
 TEST_F(RunControlLinkTest, LinkHealthFollowsThePollingTicks) {

@@ -6,10 +6,12 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "guarded_window.h"
 #include "history_table_window.h"
 #include "history_window.h"
+#include "journal_window.h"
 #include "overview_window.h"
 #include "station.h"
 #include "station_database.h"
@@ -121,15 +123,23 @@ TEST_F(StationFlow, AnEditorButtonHidesTheOverviewAndItsReturnBringsItBack) {
     EXPECT_TRUE(overview->isVisible());
 }
 
-TEST_F(StationFlow, TheHistoryTableReturnsToTheHistoryWindowAsItWasLeft) {
+TEST_F(StationFlow, TheHistoryTableAndTheJournalReturnToTheHistoryWindowAsItWasLeft) {
+    // A command with the port closed: not sent, and journaled as such.
+    Click(flow().overview(), "CoilToggle_1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RecordCount("write_journal") == 1; }, kWait));
     Click(flow().overview(), "Command29");
     ASSERT_TRUE(QTest::qWaitFor([&] { return flow().history() != nullptr; }, kWait));
     HistoryWindow* history = flow().history();
-    Click(history, "Command9");  // "历史表格"
-    ASSERT_NE(flow().historyTable(), nullptr);
-    EXPECT_FALSE(history->isVisible());
-    Click(flow().historyTable(), "Command1");  // "返回上一级"
-    EXPECT_TRUE(QTest::qWaitFor([&] { return flow().historyTable() == nullptr; }, kWait));
-    EXPECT_EQ(flow().history(), history);
-    EXPECT_TRUE(history->isVisible());
+    const std::pair<const char*, std::function<QWidget*()>> sideWindows[] = {
+        {"Command9", [&] { return flow().historyTable(); }},    // "历史表格"
+        {"CommandJournal", [&] { return flow().journal(); }}};  // "操作记录"
+    for (const auto& [button, shown] : sideWindows) {
+        Click(history, button);
+        ASSERT_NE(shown(), nullptr) << button;
+        EXPECT_FALSE(history->isVisible());
+        Click(shown(), "Command1");  // "返回上一级"
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == nullptr; }, kWait)) << button;
+        EXPECT_EQ(flow().history(), history);
+        EXPECT_TRUE(history->isVisible());
+    }
 }

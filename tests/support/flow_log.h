@@ -21,6 +21,8 @@ class FlowLog : public WindowNavigator {
     void returnFromHistory() override { calls << QStringLiteral("returnFromHistory"); }
     void openHistoryTable() override { calls << QStringLiteral("openHistoryTable"); }
     void returnFromHistoryTable() override { calls << QStringLiteral("returnFromHistoryTable"); }
+    void openJournal() override { calls << QStringLiteral("openJournal"); }
+    void returnFromJournal() override { calls << QStringLiteral("returnFromJournal"); }
     void exitStation() override { calls << QStringLiteral("exitStation"); }
 
     QStringList calls;

@@ -4,6 +4,9 @@
 #include <QTest>
 #include <algorithm>
 
+#include "journal_fixture.h"
+#include "write_journal.h"
+
 namespace vt::test {
 
 WindowRig::WindowRig(sim::SimulatorOptions options)
@@ -14,6 +17,7 @@ WindowRig::WindowRig(sim::SimulatorOptions options)
       context{state, link, polling, connection, line.ports(), station.database.path(), flow} {
     state.YSpan = 1500;
     polling.setInterval(100);
+    link.setWriteRecorder(std::make_unique<WriteJournal>(station.database.path()));
 }
 
 bool WindowRig::openPort() {
@@ -44,6 +48,10 @@ bool WindowRig::waitForWrite(const std::string& write, std::size_t mark) {
 
 bool WindowRig::waitIdle() {
     return QTest::qWaitFor([this] { return link.pendingJobs() == 0; }, kWaitMs);
+}
+
+std::vector<JournalEntry> WindowRig::journal() const {
+    return vt::testing::JournalEntries(station.check.database());
 }
 
 std::int32_t WindowRig::fillTenSecondRing(std::int32_t firstId, std::int32_t count,

@@ -8,6 +8,7 @@
 
 #include "controller_link.h"
 #include "flow_log.h"
+#include "journal_entry.h"
 #include "link_connection.h"
 #include "polling_cycle.h"
 #include "ring_fixture.h"
@@ -21,7 +22,8 @@ inline constexpr int kWaitMs = 10000;
 
 // Everything a station window is made with: a simulated controller on port 1, the real link
 // with its polling cycle (every 100 ms) and connection, a fresh database in a temporary folder
-// and a window flow that only records. One rig for every window test and benchmark.
+// and a window flow that only records; every write is journaled in that database, as in the
+// station. One rig for every window test and benchmark.
 struct WindowRig {
     explicit WindowRig(sim::SimulatorOptions options = SimulatedLine::Frozen());
 
@@ -36,6 +38,8 @@ struct WindowRig {
     std::size_t writeCount() const { return line.writes().size(); }
     // Waits until no job is queued or in flight on the link.
     bool waitIdle();
+    // The journal of writes, oldest entry first (complete once the link is idle).
+    std::vector<JournalEntry> journal() const;
 
     // Fills the ten-second ring with `count` records ten seconds apart, the first at id
     // `firstId`, so that its newest record lies at `newestTime` (values as FillRing's).

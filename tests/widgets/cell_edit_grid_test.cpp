@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "journal_fixture.h"
 #include "window_rig.h"
 
 namespace vt {
@@ -101,6 +102,19 @@ TEST_F(CellEditGridTest, AQuickSecondClickEditsAgain) {
     const QRect cell = m_grid->visualItemRect(m_grid->item(0, 1));
     QTest::mouseDClick(m_grid->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_TRUE(m_grid->editBox()->isVisible());
+}
+
+TEST_F(CellEditGridTest, AnEditIsJournaledWithTheCellAsItWasAndTheTextTyped) {
+    m_window.setObjectName(QStringLiteral("Fenzuout1"));
+    m_window.setWindowTitle(QStringLiteral("分组输出限制"));
+    m_grid->setCellText(2, 0, QStringLiteral("2"));
+    clickCell(2, 1);
+    type("99.5");
+    ASSERT_TRUE(m_rig.waitForWrite("holding 4612 100"));
+    ASSERT_TRUE(m_rig.waitIdle());
+    EXPECT_EQ(
+        vt::testing::JournalLines(m_rig.journal()),
+        std::vector<std::string>{"Fenzuout1 分组输出限制|2 输出上限福|holding 4612|20|99.5|100|1"});
 }
 
 TEST_F(CellEditGridTest, RefreshNeverTouchesTheOperatorsTyping) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "journal_fixture.h"
 #include "parameter_rows.h"
 #include "readout_label.h"
 #include "window_rig.h"
@@ -95,6 +96,25 @@ TEST_F(ParameterRowTest, FocusLossWritesOnlyWhatTheOperatorTyped) {
     m_tenths->entry()->setFocus();  // in and out again without typing
     ASSERT_TRUE(m_rig.waitIdle());
     EXPECT_EQ(m_rig.writesSince(mark), std::vector<std::string>{"holding 264 125"});
+}
+
+TEST_F(ParameterRowTest, WritesAreJournaledAsTheOperatorSawThem) {
+    m_window.setObjectName(QStringLiteral("CONFIG1"));
+    m_window.setWindowTitle(QStringLiteral("VT5800 CONFIG "));
+    const std::int32_t block[] = {1, 25};
+    m_rows.showBlock(4102, block);
+    m_tenths->entry()->setText(QStringLiteral("0.25"));
+    QTest::mouseClick(m_tenths->button(), Qt::LeftButton);
+    m_focusLoss->entry()->setFocus();
+    QTest::keyClicks(m_focusLoss->entry(), "12.5");
+    m_tenths->entry()->setFocus();
+    ASSERT_TRUE(m_rig.waitForWrite("holding 264 125"));
+    ASSERT_TRUE(m_rig.waitIdle());
+    // The focus-loss row's readout never showed a value: its value before is not known.
+    EXPECT_EQ(vt::testing::JournalLines(m_rig.journal()),
+              (std::vector<std::string>{
+                  "CONFIG1 VT5800 CONFIG|数字滤波时间|holding 4103|2.5|0.25|2|1",
+                  "CONFIG1 VT5800 CONFIG|加热器断线判断输出值|holding 264||12.5|125|1"}));
 }
 
 }  // namespace vt

@@ -5,10 +5,10 @@
 
 namespace vt {
 
-CsvExportJob::CsvExportJob(const QString& databasePath, const QString& csvPath, QWidget* window)
-    : m_exporter(databasePath, csvPath),
-      m_progress(new QProgressDialog(QStringLiteral("正在导出历史数据…"), QStringLiteral("取消"), 0,
-                                     0, window)) {
+CsvExportJob::CsvExportJob(std::unique_ptr<CsvExporter> exporter, const QString& progressText,
+                           QWidget* window)
+    : m_exporter(std::move(exporter)),
+      m_progress(new QProgressDialog(progressText, QStringLiteral("取消"), 0, 0, window)) {
     m_progress->setObjectName(QStringLiteral("ExportProgress"));
     m_progress->setWindowTitle(QStringLiteral("导出CSV"));
     // Not modal: a modal dialog would run the event loop inside every progress update.
@@ -24,28 +24,28 @@ CsvExportJob::CsvExportJob(const QString& databasePath, const QString& csvPath, 
 CsvExportJob::~CsvExportJob() { delete m_progress; }
 
 void CsvExportJob::start() {
-    if (!m_exporter.start()) {
+    if (!m_exporter->start()) {
         end(false);
         return;
     }
-    m_progress->setRange(0, std::max(m_exporter.total(), 1));
+    m_progress->setRange(0, std::max(m_exporter->total(), 1));
     m_progress->setValue(0);
     m_timer.start();
 }
 
 void CsvExportJob::step() {
-    const bool more = m_exporter.writeMore(kStepRecords);
-    if (m_progress) m_progress->setValue(m_exporter.written());
-    if (!more) end(m_exporter.finish());
+    const bool more = m_exporter->writeMore(kStepRecords);
+    if (m_progress) m_progress->setValue(m_exporter->written());
+    if (!more) end(m_exporter->finish());
 }
 
 void CsvExportJob::end(bool ok) {
     if (m_done) return;
     m_done = true;
     m_timer.stop();
-    if (!ok) m_exporter.cancel();
+    if (!ok) m_exporter->cancel();
     if (m_progress) m_progress->hide();
-    emit finished(ok, m_exporter.written());
+    emit finished(ok, m_exporter->written());
 }
 
 }  // namespace vt
