@@ -14,14 +14,19 @@ PollingCycle::PollingCycle(ControllerLink& link, ControllerState& state, QObject
 void PollingCycle::start() {
     m_failedSinceStart = 0;
     m_scalingFrom.reset();
+    m_status.started();
     if (!m_timer.isActive()) m_timer.start();
 }
 
-void PollingCycle::stop() { m_timer.stop(); }
+void PollingCycle::stop() {
+    m_timer.stop();
+    m_status.stopped();
+}
 
 void PollingCycle::tick() {
     if (m_outstanding > 0) return;
     m_tickFailures = 0;
+    m_tickStored = 0;
     // Until the scaling of the controller now polled is known, every tick reads it; the count
     // then runs from that read.
     if (m_ConfigRefreshCount == 0 || !scalingKnownFor(m_state.LinkSettings[PortNumber],
@@ -47,12 +52,18 @@ void PollingCycle::blockDone(const PollBlock& block, const LinkReply& reply) {
     if (reply.ok()) {
         if (&block == &ConfigBlock()) m_scalingFrom = std::pair(reply.job.port, reply.job.slave);
         // Nothing is converted with a scaling that was not read from this controller.
-        if (scalingKnownFor(reply.job.port, reply.job.slave)) block.apply(m_state, reply.values);
+        if (scalingKnownFor(reply.job.port, reply.job.slave)) {
+            block.apply(m_state, reply.values);
+            ++m_tickStored;
+        }
     } else {
         ++m_tickFailures;
         ++m_failedSinceStart;
+        m_tickReason = reply.failure;
     }
-    if (--m_outstanding == 0) emit tickFinished(m_tickFailures);
+    if (--m_outstanding > 0) return;
+    m_status.tickDone(m_tickStored, m_tickFailures, m_tickReason);
+    emit tickFinished(m_tickFailures);
 }
 
 }  // namespace vt

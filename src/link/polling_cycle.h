@@ -8,6 +8,7 @@
 
 #include "controller_state.h"
 #include "link_job.h"
+#include "link_status.h"
 
 namespace vt {
 
@@ -42,6 +43,10 @@ class PollingCycle : public QObject {
     // Blocks that failed since start().
     int failedBlocks() const { return m_failedSinceStart; }
 
+    // How the link is doing after the last tick; status().up() says that the live tables hold
+    // values measured just now.
+    const LinkStatus& status() const { return m_status; }
+
     // Ticks since the configuration block was last queued, 0..10; at 0 the next tick reads
     // it (as does every tick while the scaling is unknown). Kept across stop and start.
     std::int16_t ConfigRefreshCount() const { return m_ConfigRefreshCount; }
@@ -62,9 +67,12 @@ class PollingCycle : public QObject {
     std::int16_t m_ConfigRefreshCount = 0;
     int m_outstanding = 0;
     int m_tickFailures = 0;
+    int m_tickStored = 0;
+    LinkFailure m_tickReason = LinkFailure::None;
     int m_failedSinceStart = 0;
     // Port and slave address the scaling settings were last read from since start().
     std::optional<std::pair<std::int32_t, std::int32_t>> m_scalingFrom;
+    LinkStatus m_status;
 };
 
 }  // namespace vt
