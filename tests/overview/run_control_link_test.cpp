@@ -147,12 +147,15 @@ TEST_F(RunControlLinkTest, TogglesFollowThePolledCoil) {
 TEST_F(RunControlLinkTest, LinkHealthFollowsThePollingTicks) {
     auto* health = find<QLabel>("LinkHealth");
     ASSERT_TRUE(waitFor([&] { return health->text() == QStringLiteral("通讯正常"); }));
+    EXPECT_TRUE(find<QLabel>("LinkReason")->isHidden());
     EXPECT_EQ(find<QLabel>("LinkFailures")->text(), QStringLiteral("0"));
     m_rig.line.change([](sim::SimulatorOptions& o) { o.dropRate = 1.0; });
     ASSERT_TRUE(waitFor([&] { return health->text() == QStringLiteral("通讯中断"); }));
+    EXPECT_EQ(find<QLabel>("LinkReason")->text(), QStringLiteral("控制器无应答"));
     EXPECT_GT(find<QLabel>("LinkFailures")->text().toInt(), 0);
     click("Command10");
     EXPECT_EQ(health->text(), QStringLiteral("通讯中断"));
+    EXPECT_EQ(find<QLabel>("LinkReason")->text(), QStringLiteral("端口未打开"));
 }
 
 }  // namespace
