@@ -22,11 +22,12 @@ struct RulerLine {
     int width = 2;
 };
 
-// What the ruler reads at its position: date, time and the six pen values of one row.
+// What the ruler reads at its position: date, time and the six pen values of one row. A row
+// without a record has a date and time (from the records beside it) but no values.
 struct RulerReading {
-    double date = 0.0;
-    double time = 0.0;
+    TrendStamp moment;
     std::array<float, kPenCount> values{};
+    bool recorded = false;
 };
 
 // The trend chart of one window, without any widget: its buffer and window state, loading
