@@ -110,6 +110,14 @@ TEST_F(RunControlLinkTest, SetValuesUpToTheRegisterLimit) {
     EXPECT_TRUE(waitFor([&] { return find<QLabel>("D_4W_3")->text() == QStringLiteral("45.5"); }));
 }
 
+TEST_F(RunControlLinkTest, NumbersTypedWithAChineseInputMethodWriteTheirValue) {
+    const std::size_t mark = m_rig.writeCount();
+    enter("T_3RW_2", "Command11", QStringLiteral("１２３"));
+    EXPECT_TRUE(m_rig.waitForWrite("holding 3 1230", mark));
+    enter("T_3RW_3", "Command17", QStringLiteral("－４５．５"));
+    EXPECT_TRUE(m_rig.waitForWrite("holding 4 -455", mark));
+}
+
 TEST_F(RunControlLinkTest, ProgramSelectorsWriteTheirCodesAndKeepTheirEntries) {
     // The controller reports its program state in register 8: run first, then end.
     auto* function = find<QComboBox>("Combo3");
