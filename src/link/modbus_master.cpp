@@ -25,6 +25,9 @@ constexpr int kMaxDrainRounds = 8;
 // How long a Modbus TCP request waits for its answer: the serial rate behind a device server is
 // not known here, and 0.5 s covers its turnaround and any block the station reads.
 constexpr std::chrono::microseconds kTcpResponseBudget{500'000};
+// Silence that ends the draining after a failed TCP request. Short: an answer that comes later
+// still cannot be taken for the next one, as it carries another transaction identifier.
+constexpr std::chrono::microseconds kTcpDrainQuiet{50'000};
 
 bool ValidSlave(std::int32_t slave) { return slave >= 1 && slave <= 247; }
 
@@ -246,7 +249,7 @@ std::int32_t ModbusMaster::exchange(std::int32_t port, std::int32_t slave, int a
     modbus_flush(context);
     const int rc = call(context);
     if (rc >= 0) return finish(LinkFailure::None, rc);
-    return libraryFailure(errno, port, budget);
+    return libraryFailure(errno, port, it->second.tcp ? kTcpDrainQuiet : budget);
 }
 
 std::int32_t ModbusMaster::libraryFailure(int error, std::int32_t port,
