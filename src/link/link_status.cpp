@@ -11,6 +11,7 @@ constexpr int kSilentTicksForOutage = 2;
 }  // namespace
 
 void LinkStatus::started() {
+    if (m_state == State::Down) return;  // opened again during an outage: it goes on
     m_state = State::Unknown;
     m_reason = LinkFailure::None;
     m_silentTicks = 0;

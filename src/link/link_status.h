@@ -11,7 +11,8 @@ namespace vt {
 // changes), the recovery with the number of blocks that failed in between.
 class LinkStatus {
   public:
-    // The port was opened: nothing is known until the first tick comes back.
+    // The port was opened: nothing is known until the first tick comes back, unless it was
+    // opened again during an outage, which goes on until a block is stored.
     void started();
     // The port was closed; ticks still coming back are ignored.
     void stopped();
