@@ -27,6 +27,10 @@ std::int32_t PageEnd(std::int32_t newest, std::int32_t distance) {
     return newest > distance ? newest - distance : kRingCapacity - (distance - newest);
 }
 
+// Whether a row at `time` begins after a gap in the series, following a row at `previous` (time 0
+// when it holds no record). A change of day counts as a gap as well.
+bool AfterGap(double previous, double time) { return std::fabs(time - previous) > kGapThreshold; }
+
 // A page whose end would lie at or below record 321 holds the ring's first records already;
 // across the wrap, paging back a whole ring is the same limit.
 bool BeyondOldest(std::int32_t newest, std::int32_t distance) {
@@ -91,7 +95,7 @@ void TrendEngine::fillRows(const std::vector<RingRecord>& records) {
 void TrendEngine::markGaps() {
     const int last = std::clamp(m_state.LoadCount, 0, kLastRow - 1);
     for (int i = std::max<int>(1, m_state.FirstRecordRow); i <= last; ++i) {
-        if (std::fabs(m_state.TrendTime[i] - m_state.TrendTime[i - 1]) > kGapThreshold)
+        if (AfterGap(m_state.TrendTime[i - 1], m_state.TrendTime[i]))
             m_state.GapMark[i] = static_cast<std::int16_t>(i);
     }
 }
@@ -124,6 +128,9 @@ bool TrendEngine::appendLiveSample(const std::array<float, kPenCount>& values, d
     m_state.TrendDate[row] = date;
     m_state.TrendTime[row] = time;
     m_state.FirstRecordRow = std::min<std::int16_t>(m_state.FirstRecordRow, row);
+    // The first sample after an outage shows it at once, not only from the next reload on.
+    if (AfterGap(m_state.TrendTime[row - 1], time))
+        m_state.GapMark[row] = static_cast<std::int16_t>(row);
     return true;
 }
 

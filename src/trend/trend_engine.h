@@ -51,8 +51,9 @@ class TrendEngine {
     void ApplyZoom();
     // Newest record at row 241: reads NewestId, loads 241 records, resumes live appends.
     void liveLoad();
-    // One new sample at row WriteIndex + 1, or the live load once the live window is full.
-    // Ignored (false) while the display is paused.
+    // One new sample at row WriteIndex + 1 (marked as after a gap when it is, as a load would
+    // mark it), or the live load once the live window is full. Ignored (false) while the display
+    // is paused.
     bool appendLiveSample(const std::array<float, kPenCount>& values, double date, double time);
 
     // F1 raises ZoomLevel (shows more samples), F2 lowers it; F6 pages newer, F7 older.

@@ -135,6 +135,14 @@ TEST_F(LoadTest, LiveAppendsAreIgnoredWhileTheRulerIsOn) {
     EXPECT_EQ(s().TrendValue[242][5], 7.0f);
 }
 
+TEST_F(LoadTest, LiveSampleAfterAnOutageIsMarkedAtOnce) {
+    open(241, kSomeDay + 0.5);  // up to 12:04:00; the fixture's samples come at 18:00
+    EXPECT_TRUE(append(1.0f));
+    EXPECT_TRUE(append(2.0f));
+    EXPECT_EQ(s().GapMark[242], 242);
+    EXPECT_EQ(s().GapMark[243], 0);
+}
+
 TEST_F(LoadTest, WithoutASourceEveryRowStaysZero) {
     TrendEngine bare(OverviewTrendSettings(), shared);
     bare.initialise();
