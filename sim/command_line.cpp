@@ -44,6 +44,10 @@ const std::map<std::string, Setter>& ValueOptions() {
              c.writeLog = v;
              return !v.empty();
          }},
+        {"--tcp",
+         [](CommandLine& c, const std::string& v) {
+             return ParseNumber(v, c.tcpPort) && c.tcpPort >= 0 && c.tcpPort <= 65535;
+         }},
         {"--slave", Number(&SimulatorOptions::slaveAddress)},
         {"--baud", Number(&SimulatorOptions::baudCode)},
         {"--parity", Number(&SimulatorOptions::parityCode)},
@@ -99,6 +103,8 @@ std::string UsageText() {
            "Serves a simulated VT5800 controller as a Modbus RTU slave on a pseudo-terminal\n"
            "and prints the terminal's path.\n\n"
            "  --link PATH              also reach the terminal through a symlink PATH\n"
+           "  --tcp PORT               also serve Modbus TCP on 127.0.0.1:PORT (0: a free port)\n"
+           "                           and print tcp://127.0.0.1:PORT on a second line\n"
            "  --write-log PATH         append \"holding N VALUE\" or \"coil N 0|1\" to PATH for\n"
            "                           each write carried out\n"
            "  --slave N                slave address (default 1)\n"

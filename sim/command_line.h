@@ -11,6 +11,7 @@ struct CommandLine {
     SimulatorOptions options;
     std::vector<std::string> links;
     std::string writeLog;  // file that gets one line per write carried out; empty: none
+    int tcpPort = -1;      // also serve Modbus TCP on 127.0.0.1 at this port (0: any); -1: no
     bool help = false;
     std::string error;  // empty when the arguments were understood
 };

@@ -7,7 +7,8 @@
 #include "simulator_server.h"
 #include "write_log.h"
 
-// Serves until SIGINT or SIGTERM; the path of the terminal is the one line on stdout.
+// Serves until SIGINT or SIGTERM; the path of the terminal is the first line on stdout, the
+// Modbus TCP address (with --tcp) the second.
 int main(int argc, char** argv) {
     using namespace vt::sim;
     const CommandLine cmd = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -33,6 +34,10 @@ int main(int argc, char** argv) {
     SimulatorServer server(cmd.options);  // stops serving before the log closes
     server.setWriteObserver(
         [&writeLog](Table table, int number, int value) { writeLog.record(table, number, value); });
+    if (cmd.tcpPort >= 0 && !server.listenTcp(cmd.tcpPort)) {
+        std::cerr << "vt5800-sim: cannot listen on TCP port " << cmd.tcpPort << "\n";
+        return 1;
+    }
     if (!server.start()) {
         std::cerr << "vt5800-sim: cannot open a pseudo-terminal\n";
         return 1;
@@ -41,6 +46,7 @@ int main(int argc, char** argv) {
         if (!server.addLink(link)) std::cerr << "vt5800-sim: cannot create link " << link << "\n";
     }
     std::cout << server.devicePath() << std::endl;
+    if (server.tcpPort() > 0) std::cout << "tcp://127.0.0.1:" << server.tcpPort() << std::endl;
 
     int signal = 0;
     sigwait(&stopSignals, &signal);

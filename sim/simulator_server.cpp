@@ -63,6 +63,7 @@ void SimulatorServer::stop() {
         [[maybe_unused]] const ssize_t n = write(m_stopPipe[1], &byte, 1);
         m_serveThread.join();
     }
+    m_tcp.close();
     m_clock.stop();
     for (int& fd : m_stopPipe) {
         if (fd >= 0) close(fd);
@@ -90,6 +91,8 @@ void SimulatorServer::removeLinks() {
     m_links.clear();
 }
 
+bool SimulatorServer::listenTcp(int port) { return !running() && m_tcp.listen(port); }
+
 void SimulatorServer::setWriteObserver(RtuResponder::WriteObserver observer) {
     m_responder.setWriteObserver(std::move(observer));
 }
@@ -109,10 +112,11 @@ void SimulatorServer::setOptions(const SimulatorOptions& options) {
 
 void SimulatorServer::serve() {
     RequestFramer framer;
+    std::vector<pollfd> fds;
     for (;;) {
         const auto deadline = framer.deadline();
-        std::array<pollfd, 2> fds{pollfd{m_stopPipe[0], POLLIN, 0},
-                                  pollfd{m_pty.masterFd(), POLLIN, 0}};
+        fds.assign({pollfd{m_stopPipe[0], POLLIN, 0}, pollfd{m_pty.masterFd(), POLLIN, 0}});
+        m_tcp.addPollFds(fds);
         const int timeout = deadline ? MillisecondsUntil(*deadline) : kIdlePollMs;
         if (poll(fds.data(), fds.size(), timeout) < 0 && errno != EINTR) return;
         if (fds[0].revents != 0) return;
@@ -126,8 +130,15 @@ void SimulatorServer::serve() {
                 framer.clear();
                 break;
             }
-            handle(*frame, framer.lastByteTime());
+            if (auto answer = respond(*frame, framer.lastByteTime())) send(*answer);
         }
+        serveTcp(fds);
+    }
+}
+
+void SimulatorServer::serveTcp(const std::vector<pollfd>& fds) {
+    for (const TcpRequest& request : m_tcp.service(fds)) {
+        if (auto answer = respond(request.rtu, Clock::now())) m_tcp.answer(request, *answer);
     }
 }
 
@@ -145,7 +156,7 @@ bool SimulatorServer::readLine(RequestFramer& framer) {
     }
 }
 
-void SimulatorServer::handle(const Frame& request, Clock::time_point arrival) {
+std::optional<Frame> SimulatorServer::respond(const Frame& request, Clock::time_point arrival) {
     SimulatorOptions o;
     bool lost = false;
     {
@@ -153,9 +164,9 @@ void SimulatorServer::handle(const Frame& request, Clock::time_point arrival) {
         o = m_options;
         lost = request[0] == o.slaveAddress && m_faults->loseRequest();
     }
-    if (request[0] != o.slaveAddress) return;
+    if (request[0] != o.slaveAddress) return std::nullopt;
     ++m_received;
-    if (lost) return;
+    if (lost) return std::nullopt;
     Frame answer = m_responder.answer(
         request, ExceptionRegisters{o.exceptionHoldingRegisters, o.exceptionInputRegisters});
     auto due = arrival;
@@ -169,9 +180,9 @@ void SimulatorServer::handle(const Frame& request, Clock::time_point arrival) {
         if (m_faults->lateAnswer()) due += std::chrono::milliseconds(o.lateDelayMs);
         if (m_faults->corruptAnswer()) answer.back() ^= 0xFF;
     }
-    if (!waitUntil(due)) return;
-    ++m_served;  // before the write, so a master that has the answer finds it counted
-    send(answer);
+    if (!waitUntil(due)) return std::nullopt;
+    ++m_served;  // before the answer goes out, so a master that has it finds it counted
+    return answer;
 }
 
 bool SimulatorServer::waitUntil(Clock::time_point due) {

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "controller_model.h"
 #include "fault_plan.h"
+#include "modbus_tcp_port.h"
 #include "process_clock.h"
 #include "pseudo_terminal.h"
 #include "request_framer.h"
@@ -20,7 +22,9 @@
 namespace vt::sim {
 
 // Serves a pseudo-terminal as a Modbus RTU slave in front of a controller model, and runs the
-// model's process clock. Requests for another slave address get no answer.
+// model's process clock; on request it serves the same model as a Modbus TCP server on the
+// loopback interface too, through the same responder. Requests for another slave address (unit
+// identifier) get no answer.
 class SimulatorServer {
   public:
     explicit SimulatorServer(SimulatorOptions options = {});
@@ -29,11 +33,15 @@ class SimulatorServer {
     SimulatorServer& operator=(const SimulatorServer&) = delete;
 
     bool start();  // false when the pty cannot be opened
-    void stop();
+    void stop();   // stops serving, closes the pty and the TCP port with its connections
     bool running() const { return m_serveThread.joinable(); }
 
     std::string devicePath() const;                // the pty slave path the station opens
     bool addLink(const std::string& symlinkPath);  // a symlink to devicePath, removed on stop
+    // Serves Modbus TCP on 127.0.0.1:`port` (0: a free port) from the next start() on; false
+    // when the port cannot be had. Call while stopped.
+    bool listenTcp(int port);
+    int tcpPort() const { return m_tcp.port(); }  // 0 when not serving TCP
     ControllerModel& model() { return m_model; }
     // Called on the serving thread for each write carried out; set it before start().
     void setWriteObserver(RtuResponder::WriteObserver observer);
@@ -51,7 +59,10 @@ class SimulatorServer {
 
     void serve();
     bool readLine(RequestFramer& framer);
-    void handle(const Frame& request, Clock::time_point arrival);
+    void serveTcp(const std::vector<pollfd>& fds);
+    // The answer to a request after its faults and wire time; nothing when it goes unanswered
+    // or the server stops meanwhile.
+    std::optional<Frame> respond(const Frame& request, Clock::time_point arrival);
     bool waitUntil(Clock::time_point due);  // false when stopping
     void send(const Frame& answer);
     void removeLinks();
@@ -60,6 +71,7 @@ class SimulatorServer {
     RtuResponder m_responder;
     ProcessClock m_clock;
     PseudoTerminal m_pty;
+    ModbusTcpPort m_tcp;
 
     mutable std::mutex m_optionsMutex;
     SimulatorOptions m_options;

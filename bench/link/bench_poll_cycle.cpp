@@ -5,8 +5,6 @@
 //   bench_poll_cycle [cycles per baud rate, default 40]
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <cstdio>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "controller_link.h"
 #include "link_jobs.h"
 #include "poll_blocks.h"
+#include "poll_cycle_run.h"
 #include "simulator_server.h"
 #include "wire_time.h"
 
@@ -29,39 +28,12 @@ int AnswerBytes(const PollBlock& block) {
     return 5 + (packed ? 2 : 2 * block.count);
 }
 
-std::vector<PollBlock> FullCycle() {
-    std::vector<PollBlock> blocks{ConfigBlock()};
-    blocks.insert(blocks.end(), LiveBlocks().begin(), LiveBlocks().end());
-    return blocks;
-}
-
 double TheoreticalCycleSeconds(int baudCode) {
     double total = 0.0;
-    for (const PollBlock& block : FullCycle()) {
+    for (const PollBlock& block : bench::FullCycle()) {
         total += sim::TheoreticalWireSeconds(kRequestBytes, AnswerBytes(block), baudCode, 0);
     }
     return total;
-}
-
-// Queues one cycle's blocks, stores each reply as the polling cycle does, and returns the
-// seconds until the last one is stored; negative when a block failed.
-double RunCycle(ControllerLink& link, ControllerState& state) {
-    const std::vector<PollBlock> blocks = FullCycle();
-    QEventLoop loop;
-    int left = static_cast<int>(blocks.size());
-    bool failed = false;
-    QElapsedTimer clock;
-    clock.start();
-    for (const PollBlock& block : blocks) {
-        link.submit(PollJob(state, block), &loop, [&, apply = block.apply](const LinkReply& r) {
-            if (r.ok()) apply(state, r.values);
-            failed = failed || !r.ok();
-            if (--left == 0) loop.quit();
-        });
-    }
-    loop.exec();
-    const double seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
-    return failed ? -1.0 : seconds;
 }
 
 void Measure(int baudCode, int cycles) {
@@ -82,11 +54,11 @@ void Measure(int baudCode, int cycles) {
     state.LinkSettings[SlaveAddress] = options.slaveAddress;
     link.submit(OpenJob(kPort, baudCode, 0), nullptr);
 
-    RunCycle(link, state);  // warm-up
+    bench::RunCycle(link, state);  // warm-up
     std::vector<double> samples;
     int failures = 0;
     for (int i = 0; i < cycles; ++i) {
-        const double seconds = RunCycle(link, state);
+        const double seconds = bench::RunCycle(link, state);
         if (seconds < 0)
             ++failures;
         else

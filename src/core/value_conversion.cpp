@@ -5,7 +5,8 @@ namespace vt {
 namespace {
 
 constexpr std::int32_t kFirstLinearType = 14;
-constexpr std::int32_t kFahrenheit = 1;
+constexpr std::int32_t kCelsius = 0;
+constexpr std::int32_t kKelvin = 2;
 
 // Register units per engineering unit for one input.
 float ScaleFactor(std::int32_t type, std::int32_t decimals, std::int32_t unit) {
@@ -14,7 +15,8 @@ float ScaleFactor(std::int32_t type, std::int32_t decimals, std::int32_t unit) {
         // Decimal settings outside 0..4 are not offered by the controller; treat them as 0.
         return decimals >= 0 && decimals <= 4 ? kPowers[decimals] : 1.0f;
     }
-    return unit == kFahrenheit ? 1.0f : 10.0f;
+    // Tenths of a degree in Celsius and Kelvin; whole degrees in Fahrenheit and any other unit.
+    return unit == kCelsius || unit == kKelvin ? 10.0f : 1.0f;
 }
 
 float ToValue(std::int32_t raw, float factor) {

@@ -20,7 +20,7 @@ void LinkConnection::open(std::int32_t port, std::int32_t baudCode, std::int32_t
     m_link.submit(OpenJob(port, baudCode, parityCode), this, [this](const LinkReply& reply) {
         m_state.LinkSettings[OpenResult] = reply.result;
     });
-    if (!m_polling.isRunning()) m_polling.start();
+    m_polling.start();
     m_open = true;
     emit opened();
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "link_failure.h"
 #include "retry_rule.h"
 
 namespace vt {
@@ -13,15 +14,6 @@ namespace vt {
 // or framing error, port not open). Any other negative result is an exception answer or a
 // refused request.
 inline constexpr std::int32_t kNoAnswer = -8888;
-
-// Why an operation failed, decided once where the Modbus library answers.
-enum class LinkFailure {
-    None,
-    NoAnswer,    // time-out, CRC or framing error
-    Exception,   // the controller answered with an exception code
-    PortClosed,  // the port is not open (or could not be opened)
-    Refused,     // not sent: an argument outside the protocol's range (e.g. slave address 0)
-};
 
 // The nine library operations, in the station's numbering (everything from 1).
 enum class LinkOp {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -8,6 +9,7 @@
 #include "job_queue.h"
 #include "link_job.h"
 #include "port_directory.h"
+#include "port_keeper.h"
 
 namespace vt {
 
@@ -18,7 +20,7 @@ class WriteRecorder;
 // link thread, reached by queued calls; the Modbus master is created, used and freed here.
 // Jobs run one at a time: each enqueue only files the job, and a separately queued step runs
 // the next one, so jobs that arrived meanwhile (an operator's write during a poll) are sorted
-// in before the choice is made.
+// in before the choice is made. The port keeper reopens a lost port between jobs.
 class LinkWorker : public QObject {
     Q_OBJECT
   public:
@@ -42,10 +44,15 @@ class LinkWorker : public QObject {
   private:
     void scheduleNext();
     void runNext();
+    ModbusMaster& master();
+    void armReopen();
+    void reopenPort();
 
     PortDirectory m_ports;
     std::unique_ptr<ModbusMaster> m_master;
     std::shared_ptr<WriteRecorder> m_recorder;
+    PortKeeper m_keeper;
+    QTimer m_reopenTimer;
     JobQueue m_queue;
     bool m_scheduled = false;
     std::atomic<bool> m_stopping{false};

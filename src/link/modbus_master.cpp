@@ -22,6 +22,13 @@ constexpr int kExceptionBytes = 5;
 constexpr std::int32_t kLastNumber = 65536;
 constexpr int kMaxDrainRounds = 8;
 
+// How long a Modbus TCP request waits for its answer: the serial rate behind a device server is
+// not known here, and 0.5 s covers its turnaround and any block the station reads.
+constexpr std::chrono::microseconds kTcpResponseBudget{500'000};
+// Silence that ends the draining after a failed TCP request. Short: an answer that comes later
+// still cannot be taken for the next one, as it carries another transaction identifier.
+constexpr std::chrono::microseconds kTcpDrainQuiet{50'000};
+
 bool ValidSlave(std::int32_t slave) { return slave >= 1 && slave <= 247; }
 
 bool ValidRange(std::int32_t first, std::int32_t count) {
@@ -31,6 +38,51 @@ bool ValidRange(std::int32_t first, std::int32_t count) {
 char ParityLetter(std::int32_t parityCode) {
     static constexpr std::array<char, 3> kLetters = {'N', 'O', 'E'};
     return kLetters[static_cast<std::size_t>(parityCode)];
+}
+
+// Why a port could not be opened, from the error of the open or connect call.
+LinkFailure OpenFailure(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENODEV:
+        case ENXIO:
+        case ENOTDIR:
+            return LinkFailure::NoDevice;
+        case EACCES:
+        case EPERM:
+            return LinkFailure::PermissionDenied;
+        default:
+            return LinkFailure::CannotOpen;
+    }
+}
+
+// Errors after which an open port is of no more use: the device went away or the connection
+// was closed. A time-out or a broken frame is not one of them.
+bool PortGone(int error) {
+    switch (error) {
+        case EIO:
+        case ENXIO:
+        case ENODEV:
+        case EBADF:
+        case EPIPE:
+        case ECONNRESET:
+        case ECONNABORTED:
+        case ENOTCONN:
+        case ESHUTDOWN:
+        case ENETDOWN:
+            return true;
+        default:
+            return false;
+    }
+}
+
+modbus_t* NewContext(const PortEndpoint& where, int baud, std::int32_t parityCode) {
+    if (where.isTcp()) {
+        return modbus_new_tcp_pi(where.host.toLocal8Bit().constData(),
+                                 QByteArray::number(where.tcpPort).constData());
+    }
+    return modbus_new_rtu(where.device.toLocal8Bit().constData(), baud, ParityLetter(parityCode),
+                          8, 1);
 }
 
 timeval ToTimeval(std::chrono::microseconds span) {
@@ -68,22 +120,22 @@ std::int32_t ModbusMaster::OpenPort_Modbus(std::int32_t port, std::int32_t baudC
         return finish(LinkFailure::Refused, kRefused);
     }
     ClosePort_Modbus(port);
-    const QString device = m_ports.devicePath(port);
-    if (device.isEmpty()) return finish(LinkFailure::PortClosed, kNoAnswer);
+    const PortEndpoint where = m_ports.endpoint(port);
+    if (where.device.isEmpty() && !where.isTcp()) return finish(LinkFailure::NoDevice, kNoAnswer);
 
-    modbus_t* context =
-        modbus_new_rtu(device.toLocal8Bit().constData(), baud, ParityLetter(parityCode), 8, 1);
-    if (context == nullptr) return finish(LinkFailure::PortClosed, kNoAnswer);
+    modbus_t* context = NewContext(where, baud, parityCode);
+    if (context == nullptr) return finish(LinkFailure::CannotOpen, kNoAnswer);
     // No separate byte time-out: the response budget covers the complete answer.
     modbus_set_byte_timeout(context, 0, 0);
     modbus_set_debug(context, lcLinkFrames().isDebugEnabled() ? TRUE : FALSE);
     if (modbus_connect(context) == -1) {
-        qCWarning(lcLink) << "cannot open port" << port << device << modbus_strerror(errno);
+        const int error = errno;
         modbus_free(context);
-        return finish(LinkFailure::PortClosed, kNoAnswer);
+        return finish(OpenFailure(error), kNoAnswer);
     }
-    m_open[port] = OpenPort{context, baudCode, parityCode};
-    qCDebug(lcLink) << "opened port" << port << device << baud << ParityLetter(parityCode);
+    m_open[port] = OpenPort{context, baudCode, parityCode, where.isTcp()};
+    qCDebug(lcLink) << "opened port" << port << m_ports.devicePath(port) << baud
+                    << ParityLetter(parityCode);
     return finish(LinkFailure::None, 0);
 }
 
@@ -186,8 +238,10 @@ std::int32_t ModbusMaster::exchange(std::int32_t port, std::int32_t slave, int a
     if (it == m_open.end()) return finish(LinkFailure::PortClosed, kNoAnswer);
     if (!ValidSlave(slave)) return finish(LinkFailure::Refused, kRefused);
     modbus_t* context = it->second.context;
-    const auto budget = ResponseBudget(kRequestBytes, std::max(answerBytes, kExceptionBytes),
-                                       it->second.baudCode, it->second.parityCode);
+    const auto budget =
+        it->second.tcp ? kTcpResponseBudget
+                       : ResponseBudget(kRequestBytes, std::max(answerBytes, kExceptionBytes),
+                                        it->second.baudCode, it->second.parityCode);
     const timeval wait = ToTimeval(budget);
     modbus_set_slave(context, slave);
     modbus_set_response_timeout(context, static_cast<std::uint32_t>(wait.tv_sec),
@@ -195,17 +249,23 @@ std::int32_t ModbusMaster::exchange(std::int32_t port, std::int32_t slave, int a
     modbus_flush(context);
     const int rc = call(context);
     if (rc >= 0) return finish(LinkFailure::None, rc);
-    return libraryFailure(errno, context, budget);
+    return libraryFailure(errno, port, it->second.tcp ? kTcpDrainQuiet : budget);
 }
 
-std::int32_t ModbusMaster::libraryFailure(int error, modbus_t* context,
+std::int32_t ModbusMaster::libraryFailure(int error, std::int32_t port,
                                           std::chrono::microseconds quiet) {
-    qCDebug(lcLink) << "request failed:" << modbus_strerror(error);
+    qCDebug(lcLinkFrames) << "request failed:" << modbus_strerror(error);
     if (error > MODBUS_ENOBASE && error < MODBUS_ENOBASE + MODBUS_EXCEPTION_MAX) {
         return finish(LinkFailure::Exception, -(error - MODBUS_ENOBASE));
     }
     if (error == EMBBADEXC) return finish(LinkFailure::Exception, kOtherException);
-    DrainLine(context, quiet);
+    if (PortGone(error)) {
+        // The port is of no more use; whoever opened it may open it again.
+        ClosePort_Modbus(port);
+        const bool vanished = !m_ports.endpoint(port).isTcp() && !m_ports.deviceExists(port);
+        return finish(vanished ? LinkFailure::NoDevice : LinkFailure::PortLost, kNoAnswer);
+    }
+    DrainLine(m_open.at(port).context, quiet);
     return finish(LinkFailure::NoAnswer, kNoAnswer);
 }
 

@@ -12,7 +12,7 @@ struct _modbus;
 namespace vt {
 
 // Result codes of the operations below, beside kNoAnswer (no valid answer: time-out, CRC or
-// framing error, port not open or lost):
+// framing error, port not open, not to be opened or lost):
 //   >= 0            success (reads: number of registers or bits read; writes: 1; open, close: 0)
 //   -1 .. -11       the controller answered with exception code 1..11
 //   kOtherException an exception answer with a code outside 1..11
@@ -23,11 +23,14 @@ inline constexpr std::int32_t kRefused = -99;
 // Most registers one block read may ask for.
 inline constexpr std::int32_t kMaxBlockCount = 125;
 
-// The station's Modbus RTU master: the nine operations of the controller library on top of
-// libmodbus, with the same argument order and result conventions. Ports are kept open by their
-// number. Station numbers count from 1 and go on the wire as number - 1. Register values are
-// signed (16 bits sign-extended). A failed read leaves the destination untouched. Not
-// thread-safe: it is created, used and freed on the link thread only.
+// The station's Modbus master: the nine operations of the controller library on top of
+// libmodbus, with the same argument order and result conventions, over a serial port (RTU) or,
+// for a port the directory names as tcp://HOST:PORT, over Modbus TCP with the slave address as
+// unit identifier. Ports are kept open by their number. Station numbers count from 1 and go on
+// the wire as number - 1. Register values are signed (16 bits sign-extended). A failed read
+// leaves the destination untouched. A port that fails with an I/O error or whose connection
+// closes is closed here; lastFailure() tells whether its device is gone. Not thread-safe: it is
+// created, used and freed on the link thread only.
 class ModbusMaster {
   public:
     explicit ModbusMaster(PortDirectory ports);
@@ -35,7 +38,8 @@ class ModbusMaster {
     ModbusMaster(const ModbusMaster&) = delete;
     ModbusMaster& operator=(const ModbusMaster&) = delete;
 
-    // Opens (or re-opens with new settings) a port: baud code 0..8, parity 0 none, 1 odd, 2 even.
+    // Opens (or re-opens with new settings) a port: baud code 0..8, parity 0 none, 1 odd, 2 even
+    // (a TCP port checks and keeps them, but they do not apply to it).
     std::int32_t OpenPort_Modbus(std::int32_t port, std::int32_t baudCode, std::int32_t parityCode);
     std::int32_t ClosePort_Modbus(std::int32_t port);
 
@@ -62,11 +66,14 @@ class ModbusMaster {
     // Why the last operation failed; None after a success.
     LinkFailure lastFailure() const { return m_lastFailure; }
 
+    bool isOpen(std::int32_t port) const { return m_open.contains(port); }
+
   private:
     struct OpenPort {
         _modbus* context = nullptr;
         std::int32_t baudCode = 0;
         std::int32_t parityCode = 0;
+        bool tcp = false;
     };
 
     template <typename Call>
@@ -77,7 +84,7 @@ class ModbusMaster {
                           std::int32_t* dest);
     std::int32_t writeCoil(std::int32_t port, std::int32_t slave, std::int32_t coil, bool on);
     std::int32_t finish(LinkFailure reason, std::int32_t result);
-    std::int32_t libraryFailure(int error, _modbus* context, std::chrono::microseconds quiet);
+    std::int32_t libraryFailure(int error, std::int32_t port, std::chrono::microseconds quiet);
 
     PortDirectory m_ports;
     std::map<std::int32_t, OpenPort> m_open;

@@ -13,15 +13,27 @@ PollingCycle::PollingCycle(ControllerLink& link, ControllerState& state, QObject
 
 void PollingCycle::start() {
     m_failedSinceStart = 0;
-    m_timer.start();
+    m_scalingFrom.reset();
+    m_status.started();
+    if (!m_timer.isActive()) m_timer.start();
 }
 
-void PollingCycle::stop() { m_timer.stop(); }
+void PollingCycle::stop() {
+    m_timer.stop();
+    m_status.stopped();
+}
 
 void PollingCycle::tick() {
     if (m_outstanding > 0) return;
     m_tickFailures = 0;
-    if (m_ConfigRefreshCount == 0) queue(ConfigBlock());
+    m_tickStored = 0;
+    // Until the scaling of the controller now polled is known, every tick reads it; the count
+    // then runs from that read.
+    if (m_ConfigRefreshCount == 0 || !scalingKnownFor(m_state.LinkSettings[PortNumber],
+                                                      m_state.LinkSettings[SlaveAddress])) {
+        queue(ConfigBlock());
+        m_ConfigRefreshCount = 0;
+    }
     if (++m_ConfigRefreshCount >= kConfigRefreshPeriod) m_ConfigRefreshCount = 0;
     for (const PollBlock& block : LiveBlocks()) queue(block);
     emit tickStarted();
@@ -33,14 +45,26 @@ void PollingCycle::queue(const PollBlock& block) {
                   [this, &block](const LinkReply& reply) { blockDone(block, reply); });
 }
 
+bool PollingCycle::scalingKnownFor(std::int32_t port, std::int32_t slave) const {
+    return m_scalingFrom == std::pair(port, slave);
+}
+
 void PollingCycle::blockDone(const PollBlock& block, const LinkReply& reply) {
     if (reply.ok()) {
-        block.apply(m_state, reply.values);
+        if (&block == &ConfigBlock()) m_scalingFrom = std::pair(reply.job.port, reply.job.slave);
+        // Nothing is converted with a scaling that was not read from this controller.
+        if (scalingKnownFor(reply.job.port, reply.job.slave)) {
+            block.apply(m_state, reply.values);
+            ++m_tickStored;
+        }
     } else {
         ++m_tickFailures;
         ++m_failedSinceStart;
+        m_tickReason = reply.failure;
     }
-    if (--m_outstanding == 0) emit tickFinished(m_tickFailures);
+    if (--m_outstanding > 0) return;
+    m_status.tickDone(m_tickStored, m_tickFailures, m_tickReason);
+    emit tickFinished(m_tickFailures);
 }
 
 }  // namespace vt

@@ -3,9 +3,12 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "controller_state.h"
 #include "link_job.h"
+#include "link_status.h"
 
 namespace vt {
 
@@ -15,7 +18,10 @@ struct PollBlock;
 // The 500 ms polling cycle on the user-interface thread: each tick queues the register blocks
 // of one controller read on the link and stores each reply into the controller state as one
 // unit when it arrives. A tick is skipped while any block of the previous one is still queued
-// or in flight. A block that fails leaves its tables exactly as they were.
+// or in flight. A block that fails leaves its tables exactly as they were. After each start
+// (every open of the port) the configuration block is read on every tick until it comes back,
+// and until then no block is stored: values are never converted with a scaling the controller
+// did not give.
 class PollingCycle : public QObject {
     Q_OBJECT
   public:
@@ -25,7 +31,8 @@ class PollingCycle : public QObject {
 
     PollingCycle(ControllerLink& link, ControllerState& state, QObject* parent = nullptr);
 
-    // The first tick comes one interval after start(). Restarts the failed-block count.
+    // The port was opened (again): the scaling is read afresh and the failed-block count starts
+    // over; the first tick comes one interval later unless the timer runs already.
     void start();
     void stop();
     bool isRunning() const { return m_timer.isActive(); }
@@ -36,8 +43,12 @@ class PollingCycle : public QObject {
     // Blocks that failed since start().
     int failedBlocks() const { return m_failedSinceStart; }
 
+    // How the link is doing after the last tick; status().up() says that the live tables hold
+    // values measured just now.
+    const LinkStatus& status() const { return m_status; }
+
     // Ticks since the configuration block was last queued, 0..10; at 0 the next tick reads
-    // it. Kept across stop and start.
+    // it (as does every tick while the scaling is unknown). Kept across stop and start.
     std::int16_t ConfigRefreshCount() const { return m_ConfigRefreshCount; }
 
   signals:
@@ -50,6 +61,7 @@ class PollingCycle : public QObject {
     void tick();
     void queue(const PollBlock& block);
     void blockDone(const PollBlock& block, const LinkReply& reply);
+    bool scalingKnownFor(std::int32_t port, std::int32_t slave) const;
 
     ControllerLink& m_link;
     ControllerState& m_state;
@@ -57,7 +69,12 @@ class PollingCycle : public QObject {
     std::int16_t m_ConfigRefreshCount = 0;
     int m_outstanding = 0;
     int m_tickFailures = 0;
+    int m_tickStored = 0;
+    LinkFailure m_tickReason = LinkFailure::None;
     int m_failedSinceStart = 0;
+    // Port and slave address the scaling settings were last read from since start().
+    std::optional<std::pair<std::int32_t, std::int32_t>> m_scalingFrom;
+    LinkStatus m_status;
 };
 
 }  // namespace vt

@@ -27,6 +27,7 @@ void DataLogger::start() {
 void DataLogger::Timer1_Timer() { tick(m_clock()); }
 
 void DataLogger::tick(const QDateTime& now) {
+    if (m_live && !m_live()) return;
     const ClockReading reading = ReadClock(now);
     if (okitime(reading) >= 1) {
         logInto(Ring::Second, reading, m_state.PvLastDate, m_state.PvLastTime,

@@ -14,21 +14,29 @@ namespace vt {
 // The data logger of the hidden window `mscom`: every 100 ms from start() to the end of the
 // process it writes `LiveValue`[0..7] into the one-second ring once per clock second and into
 // the ten-second ring once per ten clock seconds, and tells a loaded trend window about each
-// new record. A failing database never stops it.
+// new record. While the link is down it writes nothing, so the history never shows values
+// nobody measured: the gap stays where the outage was, and logging resumes with the first tick
+// after the link is back. A failing database never stops it.
 class DataLogger : public QObject {
     Q_OBJECT
   public:
     using Clock = std::function<QDateTime()>;
+    // Whether `LiveValue` holds values measured just now (the link is up).
+    using LiveCheck = std::function<bool()>;
 
     // `clock` defaults to the system clock.
     DataLogger(ControllerState& state, const QString& databasePath, Clock clock = {},
                QObject* parent = nullptr);
 
+    // Where the logger learns whether the link is up; without one every tick's values count as
+    // measured.
+    void setLiveCheck(LiveCheck check) { m_live = std::move(check); }
+
     // Opens the logger's connection and starts the 100 ms timer; it runs until destruction.
     void start();
     bool isRunning() const { return m_timer.isActive(); }
 
-    // One tick of the timer at the clock reading `now`.
+    // One tick of the timer at the clock reading `now`; nothing while the link is down.
     void tick(const QDateTime& now);
 
     // Whole seconds between `now` and the newest record of the one-second ring (`okitime`) and
@@ -47,6 +55,7 @@ class DataLogger : public QObject {
     ControllerState& m_state;
     RingWriter m_writer;
     Clock m_clock;
+    LiveCheck m_live;
     QTimer m_timer;
 };
 

@@ -13,7 +13,12 @@ JournalResult JournalResultOf(LinkFailure failure) {
         case LinkFailure::Exception:
             return JournalResult::Exception;
         case LinkFailure::PortClosed:
-            return JournalResult::PortClosed;
+        case LinkFailure::NoDevice:
+        case LinkFailure::PermissionDenied:
+        case LinkFailure::CannotOpen:
+            return JournalResult::PortClosed;  // not sent: the port is not usable
+        case LinkFailure::PortLost:
+            return JournalResult::NoAnswer;  // the exchange broke off: no valid answer came
         case LinkFailure::Refused:
             return JournalResult::Refused;
     }

@@ -29,6 +29,7 @@ Station::Station(const StationOptions& options, QObject* parent)
       m_flow(m_state, m_link, m_polling, m_connection, m_ports, options.databasePath) {
     m_polling.setObjectName(QStringLiteral("Met1"));
     m_logger.setObjectName(QStringLiteral("mscom"));
+    m_logger.setLiveCheck([this] { return m_polling.status().up(); });
     connect(&m_flow, &StationWindowFlow::exitRequested, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
 }

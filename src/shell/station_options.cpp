@@ -12,9 +12,11 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
     parser.addHelpOption();
     const QCommandLineOption simulate(QStringLiteral("simulate"),
                                       QStringLiteral("Serve port 1 from a simulated controller."));
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Port number N (1..20) is DEVICE (repeatable)."),
-                                  QStringLiteral("N=DEVICE"));
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Port number N (1..20) is the serial DEVICE, or the Modbus TCP server "
+                       "tcp://HOST[:PORT] (port 502 unless given) (repeatable)."),
+        QStringLiteral("N=DEVICE"));
     const QCommandLineOption open(QStringLiteral("open"),
                                   QStringLiteral("Open the port with the saved settings at start."));
     parser.addOptions({simulate, port, open, StationDatabase::pathOption()});
@@ -33,7 +35,12 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
     for (const QString& value : parser.values(port)) {
         const auto parsed = PortDirectory::ParseOverride(value);
         if (!parsed) {
-            if (error) *error = QStringLiteral("bad --port value: %1 (expected N=DEVICE, N 1..20)").arg(value);
+            if (error) {
+                *error = QStringLiteral(
+                             "bad --port value: %1 (expected N=DEVICE or N=tcp://HOST[:PORT], "
+                             "N 1..20)")
+                             .arg(value);
+            }
             return std::nullopt;
         }
         options.ports.push_back(*parsed);

@@ -13,6 +13,7 @@
 #include "entry_text.h"
 #include "named_button.h"
 #include "trend_axis_editor.h"
+#include "trend_picture_builder.h"
 #include "trend_plot_area.h"
 #include "trend_surface.h"
 #include "trend_text.h"
@@ -139,8 +140,9 @@ void TrendChart::displayTick(bool& newSample) {
 void TrendChart::redraw() {
     TrendPicture picture = m_engine.BuildPicture();
     for (int i = 0; i < kTimeLabelCount; ++i) {
-        m_plot->timeLabel(i)->setText(TrendTimeText(picture.timeLabels[i].time));
-        m_plot->dateLabel(i)->setText(TrendDateText(picture.timeLabels[i].date));
+        const TrendStamp& stamp = picture.timeLabels[i];
+        m_plot->timeLabel(i)->setText(stamp.known ? TrendTimeText(stamp.time) : QString());
+        m_plot->dateLabel(i)->setText(stamp.known ? TrendDateText(stamp.date) : QString());
     }
     surface()->setRulerLine(m_engine.rulerLine());
     surface()->setPicture(std::move(picture));
@@ -239,7 +241,7 @@ void TrendChart::moveRuler(int value) {
     surface()->setRulerLine(m_engine.rulerLine());
     const RulerReading reading = m_engine.rulerReading();
     syncControls();
-    emit rulerMoved(reading.date, reading.time, reading.values);
+    emit rulerMoved(reading);
 }
 
 void TrendChart::changeValueAxis() {
@@ -272,7 +274,8 @@ void TrendChart::syncControls() {
         m_seenLoads = m_engine.windowLoads();
         const TrendState& s = m_engine.state();
         const int row = std::clamp(s.FirstIndex + 1, 0, kLastRow);
-        emit windowLoaded(s.TrendDate[row], s.TrendTime[row]);
+        const TrendStamp first = RowStamp(s, m_engine.settings(), row);
+        if (first.known) emit windowLoaded(first.date, first.time);
     }
     if (displayPaused() != m_paused) {
         m_paused = displayPaused();

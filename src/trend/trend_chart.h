@@ -52,8 +52,9 @@ class TrendChart : public QWidget {
   signals:
     void displayPausedChanged(bool paused);
     // The ruler's reading; the window shows it in Label2(9)/(10) and D_3W(0..5).
-    void rulerMoved(double date, double time, std::array<float, 6> values);
-    // A window of records was loaded: date and time of its first visible row, row FirstIndex+1.
+    void rulerMoved(const vt::RulerReading& reading);
+    // A window of records was loaded: date and time of its first visible row, row FirstIndex+1
+    // (not told while the window holds no record).
     void windowLoaded(double date, double time);
 
   protected:

@@ -27,6 +27,10 @@ std::int32_t PageEnd(std::int32_t newest, std::int32_t distance) {
     return newest > distance ? newest - distance : kRingCapacity - (distance - newest);
 }
 
+// Whether a row at `time` begins after a gap in the series, following a row at `previous` (time 0
+// when it holds no record). A change of day counts as a gap as well.
+bool AfterGap(double previous, double time) { return std::fabs(time - previous) > kGapThreshold; }
+
 // A page whose end would lie at or below record 321 holds the ring's first records already;
 // across the wrap, paging back a whole ring is the same limit.
 bool BeyondOldest(std::int32_t newest, std::int32_t distance) {
@@ -61,6 +65,7 @@ void TrendEngine::ClearBuffer() {
 void TrendEngine::LoadWindow() {
     ClearBuffer();
     m_state.GapMark = {};
+    m_state.FirstRecordRow = kBufferRows;
     const std::int32_t end = m_state.LoadEndId;
     const std::int32_t count = m_state.LoadCount;
     m_state.LoadStartId = end >= count ? end - count : kRingCapacity - (count - end);
@@ -69,24 +74,28 @@ void TrendEngine::LoadWindow() {
     ++m_windowLoads;
 }
 
+// The newest record goes to the window's last row, as in a full window; when the ring holds
+// fewer records than the window, the rows before the oldest one stay without a record.
 void TrendEngine::fillRows(const std::vector<RingRecord>& records) {
-    const std::size_t rows = std::min<std::size_t>(
-        records.size(), static_cast<std::size_t>(std::clamp(m_state.LoadCount, 0, kLastRow)));
-    for (std::size_t i = 0; i < rows; ++i) {
-        const RingRecord& record = records[i];
-        const std::size_t row = i + 1;
+    const int lastRow = std::clamp(m_state.LoadCount, 0, kLastRow);
+    const int rows = static_cast<int>(std::min<std::size_t>(records.size(), lastRow));
+    const std::size_t skipped = records.size() - static_cast<std::size_t>(rows);
+    m_state.FirstRecordRow = static_cast<std::int16_t>(rows > 0 ? lastRow - rows + 1 : kBufferRows);
+    for (int i = 0; i < rows; ++i) {
+        const RingRecord& record = records[skipped + static_cast<std::size_t>(i)];
+        const int row = m_state.FirstRecordRow + i;
         m_state.TrendDate[row] = record.date;
         m_state.TrendTime[row] = record.time;
         std::copy_n(record.values.begin(), kLoggedColumns, m_state.TrendValue[row].begin());
     }
 }
 
-// Row 0 holds time 0, so row 1 is marked unless it lies within five minutes after midnight;
-// rows the load did not fill count as time 0 as well.
+// The row before the oldest record holds time 0, so that record's row is marked unless it lies
+// within five minutes after midnight (row 1 of a full window); rows without a record never are.
 void TrendEngine::markGaps() {
     const int last = std::clamp(m_state.LoadCount, 0, kLastRow - 1);
-    for (int i = 1; i <= last; ++i) {
-        if (std::fabs(m_state.TrendTime[i] - m_state.TrendTime[i - 1]) > kGapThreshold)
+    for (int i = std::max<int>(1, m_state.FirstRecordRow); i <= last; ++i) {
+        if (AfterGap(m_state.TrendTime[i - 1], m_state.TrendTime[i]))
             m_state.GapMark[i] = static_cast<std::int16_t>(i);
     }
 }
@@ -118,6 +127,10 @@ bool TrendEngine::appendLiveSample(const std::array<float, kPenCount>& values, d
     std::copy(values.begin(), values.end(), m_state.TrendValue[row].begin());
     m_state.TrendDate[row] = date;
     m_state.TrendTime[row] = time;
+    m_state.FirstRecordRow = std::min<std::int16_t>(m_state.FirstRecordRow, row);
+    // The first sample after an outage shows it at once, not only from the next reload on.
+    if (AfterGap(m_state.TrendTime[row - 1], time))
+        m_state.GapMark[row] = static_cast<std::int16_t>(row);
     return true;
 }
 
@@ -204,8 +217,9 @@ bool TrendEngine::moveRuler(int value) {
 RulerReading TrendEngine::rulerReading() const {
     const int row = std::clamp(
         RoundHalfEven(m_rulerValue / m_state.SampleStep) + m_state.FirstIndex, 0, kLastRow);
-    RulerReading reading{m_state.TrendDate[row], m_state.TrendTime[row], {}};
-    std::copy_n(m_state.TrendValue[row].begin(), kPenCount, reading.values.begin());
+    RulerReading reading{RowStamp(m_state, m_settings, row), {}, row >= m_state.FirstRecordRow};
+    if (reading.recorded)
+        std::copy_n(m_state.TrendValue[row].begin(), kPenCount, reading.values.begin());
     return reading;
 }
 

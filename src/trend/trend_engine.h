@@ -22,11 +22,12 @@ struct RulerLine {
     int width = 2;
 };
 
-// What the ruler reads at its position: date, time and the six pen values of one row.
+// What the ruler reads at its position: date, time and the six pen values of one row. A row
+// without a record has a date and time (from the records beside it) but no values.
 struct RulerReading {
-    double date = 0.0;
-    double time = 0.0;
+    TrendStamp moment;
     std::array<float, kPenCount> values{};
+    bool recorded = false;
 };
 
 // The trend chart of one window, without any widget: its buffer and window state, loading
@@ -50,8 +51,9 @@ class TrendEngine {
     void ApplyZoom();
     // Newest record at row 241: reads NewestId, loads 241 records, resumes live appends.
     void liveLoad();
-    // One new sample at row WriteIndex + 1, or the live load once the live window is full.
-    // Ignored (false) while the display is paused.
+    // One new sample at row WriteIndex + 1 (marked as after a gap when it is, as a load would
+    // mark it), or the live load once the live window is full. Ignored (false) while the display
+    // is paused.
     bool appendLiveSample(const std::array<float, kPenCount>& values, double date, double time);
 
     // F1 raises ZoomLevel (shows more samples), F2 lowers it; F6 pages newer, F7 older.

@@ -18,10 +18,12 @@ struct TrendPolyline {
     std::vector<QPointF> points;
 };
 
-// Date (day serial) and time of day (fraction) shown by one time label.
+// Date (day serial) and time of day (fraction) shown by one time label; not known while the
+// window holds no record at all.
 struct TrendStamp {
     double date = 0.0;
     double time = 0.0;
+    bool known = true;
 };
 
 // One full redraw of the chart as data, in the logical units of the surface: the widget only

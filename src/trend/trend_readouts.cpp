@@ -28,13 +28,14 @@ void TrendReadouts::showMoment(double date, double time) {
     m_labels.time->showText(TrendTimeText(time));
 }
 
-void TrendReadouts::showRulerReading(double date, double time,
-                                     const std::array<float, kPenCount>& values) {
-    showMoment(date, time);
+void TrendReadouts::showRulerReading(const RulerReading& reading) {
+    const TrendStamp& at = reading.moment;
+    m_labels.date->showText(at.known ? TrendDateText(at.date) : QString());
+    m_labels.time->showText(at.known ? TrendTimeText(at.time) : QString());
     m_labels.date->setBackground(kRulerColour);
     m_labels.time->setBackground(kRulerColour);
     for (int j = 0; j < kPenCount; ++j) {
-        m_labels.values[j]->showText(NumberText(values[j]));
+        m_labels.values[j]->showText(reading.recorded ? NumberText(reading.values[j]) : QString());
         m_labels.values[j]->setBackground(kRulerColour);
     }
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <array>
 
+#include "trend_engine.h"
 #include "trend_geometry.h"
 
 namespace vt {
@@ -31,7 +32,8 @@ class TrendReadouts : public QObject {
     void follow(const TrendChart* chart);
     // A date (day serial) and a time of day (fraction).
     void showMoment(double date, double time);
-    void showRulerReading(double date, double time, const std::array<float, kPenCount>& values);
+    // The ruler's reading; a row without a record shows no values.
+    void showRulerReading(const RulerReading& reading);
     // The colours of live values, once the ruler is off and the live window runs.
     void restoreColours();
 

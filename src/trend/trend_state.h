@@ -14,6 +14,9 @@ struct TrendState {
     std::array<double, kBufferRows> TrendDate{};      // day serial
     std::array<double, kBufferRows> TrendTime{};      // fraction of a day
     std::array<std::int16_t, kBufferRows> GapMark{};  // row r > 0: row r begins after a gap
+    // First row that holds a record: a load fills the last rows of its window, so the rows
+    // before this one hold none when the ring has fewer records (kBufferRows: no record yet).
+    std::int16_t FirstRecordRow = kBufferRows;
 
     std::int16_t ZoomLevel = 1;          // 1..4
     float SampleStep = 150.0f;           // drawing units per sample

@@ -20,8 +20,8 @@ QString TrendTimeText(double fraction) {
 
 TrendStamp StampOf(const QDateTime& moment) {
     const double date = static_cast<double>(moment.date().toJulianDay() - kJulianDayOfSerialZero);
-    const double time = moment.time().msecsSinceStartOfDay() / 86'400'000.0;
-    return {date, time};
+    const QTime t = moment.time();
+    return {date, DayFractionFromTime({t.hour(), t.minute(), t.second()})};
 }
 
 }  // namespace vt

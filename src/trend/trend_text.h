@@ -11,7 +11,8 @@ namespace vt {
 QString TrendDateText(double serial);
 // A fraction of a day as a time of day, to the second.
 QString TrendTimeText(double fraction);
-// Date (day serial) and time of day (fraction) of a local date and time.
+// Date (day serial) and time of day (fraction) of one clock reading, the time truncated to the
+// whole second, as the clock readout shows it and live samples keep it.
 TrendStamp StampOf(const QDateTime& moment);
 
 }  // namespace vt

@@ -20,18 +20,27 @@ TEST(ValueConversion, TypeFourteenIsAlreadyLinear) {
     EXPECT_FLOAT_EQ(RawToValue1(s, 1234), 1234.0f);
 }
 
-TEST(ValueConversion, TemperatureSensorFollowsTheUnitOnly) {
+struct UnitCase {
+    std::int32_t unit;
+    float value;  // of raw 2931 on a temperature sensor
+};
+
+class TemperatureUnit : public ::testing::TestWithParam<UnitCase> {};
+
+// One decimal place in Celsius (0) and Kelvin (2) only; Fahrenheit and any other code whole.
+TEST_P(TemperatureUnit, DecidesTheDecimalPlaceAlone) {
     InputScaling s;
     s.Input1Type = 13;
     s.Input1Decimals = 3;  // ignored for temperature sensors
-    s.TempUnit = 2;
-    EXPECT_FLOAT_EQ(RawToValue1(s, 2931), 293.1f);
-    s.TempUnit = 1;
-    EXPECT_FLOAT_EQ(RawToValue1(s, 2931), 2931.0f);
-    EXPECT_FLOAT_EQ(ValueToRaw1(s, 250.0f), 250.0f);
-    s.TempUnit = 0;
-    EXPECT_FLOAT_EQ(ValueToRaw1(s, 250.0f), 2500.0f);
+    s.TempUnit = GetParam().unit;
+    EXPECT_FLOAT_EQ(RawToValue1(s, 2931), GetParam().value);
+    EXPECT_EQ(RoundHalfEven(ValueToRaw1(s, GetParam().value)), 2931);
 }
+
+INSTANTIATE_TEST_SUITE_P(Codes, TemperatureUnit,
+                         ::testing::Values(UnitCase{0, 293.1f}, UnitCase{1, 2931.0f},
+                                           UnitCase{2, 293.1f}, UnitCase{3, 2931.0f},
+                                           UnitCase{-1, 2931.0f}, UnitCase{255, 2931.0f}));
 
 TEST(ValueConversion, EachInputUsesItsOwnDecimals) {
     InputScaling s;

@@ -19,8 +19,9 @@ inline constexpr int kLinkWaitMs = 10000;
 class LinkStackTest : public ::testing::Test {
   protected:
     explicit LinkStackTest(sim::SimulatorOptions options = SimulatedLine::Frozen(),
-                           int pollingIntervalMs = 0)
-        : m_line(options), m_pollingIntervalMs(pollingIntervalMs) {
+                           int pollingIntervalMs = 0,
+                           SimulatedLine::Tcp tcp = SimulatedLine::Tcp::Off)
+        : m_line(options, tcp), m_pollingIntervalMs(pollingIntervalMs) {
         build(m_line.ports());
     }
 

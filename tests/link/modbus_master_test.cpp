@@ -119,7 +119,7 @@ TEST(ModbusMasterPorts, MissingDeviceLeavesThePortClosed) {
     ports.setDevice(2, QStringLiteral("/nonexistent/ttyVT"));
     ModbusMaster master(ports);
     EXPECT_EQ(master.OpenPort_Modbus(2, 2, 0), kNoAnswer);
-    EXPECT_EQ(master.lastFailure(), LinkFailure::PortClosed);
+    EXPECT_EQ(master.lastFailure(), LinkFailure::NoDevice);
     std::int32_t word = kUntouched;
     EXPECT_EQ(master.Get_1X_B16(2, 1, 1, &word), kNoAnswer);
     EXPECT_EQ(word, kUntouched);

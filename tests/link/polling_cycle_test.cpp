@@ -147,6 +147,60 @@ TEST_F(PollingTest, ConfigurationIsReadOnTheFirstAndTwelfthTick) {
     EXPECT_EQ(m_polling->failedBlocks(), 0);
 }
 
+TEST_F(PollingTest, EveryOpenReadsTheConfigurationOnItsFirstTick) {
+    std::vector<int> configTicks;
+    int ticksDone = 0;
+    QObject::connect(m_link.get(), &ControllerLink::jobFinished, [&](const LinkReply& reply) {
+        if (reply.job.first == 4102) configTicks.push_back(ticksDone + 1);
+    });
+    QObject::connect(m_polling.get(), &PollingCycle::tickFinished, [&](int) {
+        if (++ticksDone == 4) m_connection->close();
+    });
+    m_connection->open(kSimPort, kFastBaud, 0, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticksDone >= 4; }, kWait));
+    ASSERT_TRUE(waitIdle());
+    m_connection->open(kSimPort, kFastBaud, 0, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticksDone >= 5; }, kWait));
+    m_connection->close();
+    EXPECT_EQ(configTicks, (std::vector<int>{1, 5}));
+}
+
+// The configuration block is the first request, and its answer is lost.
+class LostFirstAnswerTest : public PollingTest {
+  protected:
+    static sim::SimulatorOptions LoseFirst() {
+        sim::SimulatorOptions options = SimulatedLine::Frozen();
+        options.failFirstAnswers = 1;
+        return options;
+    }
+    LostFirstAnswerTest() : PollingTest(LoseFirst()) {}
+};
+
+TEST_F(LostFirstAnswerTest, NothingIsStoredUntilTheConfigurationIsReadOnTheNextTick) {
+    sim::ControllerModel& c = m_line.model();
+    c.setHolding(4120, 20);  // input 2 linear, three decimals
+    c.setHolding(4123, 3);
+    c.setInput(5, 1500);
+    FillWithMarks(m_state);
+    const Tables before(m_state);
+    std::unique_ptr<Tables> afterFirst;
+    std::vector<int> configTicks;
+    int ticksDone = 0;
+    QObject::connect(m_link.get(), &ControllerLink::jobFinished, [&](const LinkReply& reply) {
+        if (reply.job.first == 4102) configTicks.push_back(ticksDone + 1);
+    });
+    QObject::connect(m_polling.get(), &PollingCycle::tickFinished, [&](int) {
+        if (++ticksDone == 1) afterFirst = std::make_unique<Tables>(m_state);
+        if (ticksDone == 3) m_connection->close();
+    });
+    m_connection->open(kSimPort, kFastBaud, 0, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticksDone >= 3; }, kWait));
+    ASSERT_TRUE(afterFirst);
+    EXPECT_EQ(*afterFirst, before);
+    EXPECT_EQ(configTicks, (std::vector<int>{1, 2}));
+    EXPECT_FLOAT_EQ(m_state.LiveValue[4], 1.5f);
+}
+
 TEST_F(PollingTest, MissingDeviceLeavesEveryTableAsItWas) {
     PortDirectory missing;
     missing.setDevice(kSimPort, QStringLiteral("/nonexistent/ttyVT"));
@@ -158,7 +212,7 @@ TEST_F(PollingTest, MissingDeviceLeavesEveryTableAsItWas) {
     ASSERT_TRUE(waitTicks(ticks, 2));
     m_connection->close();
     EXPECT_EQ(ticks.at(0).at(0).toInt(), 8);
-    EXPECT_EQ(ticks.at(1).at(0).toInt(), 7);
+    EXPECT_EQ(ticks.at(1).at(0).toInt(), 8);  // the configuration is asked for again
     EXPECT_EQ(Tables(m_state), before);
     EXPECT_EQ(m_state.LinkSettings[OpenResult], kNoAnswer);
 }

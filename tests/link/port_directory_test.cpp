@@ -25,3 +25,42 @@ TEST(PortDirectory, ParsesPortArguments) {
         EXPECT_FALSE(PortDirectory::ParseOverride(QString::fromLatin1(bad))) << bad;
     }
 }
+
+struct TcpCase {
+    const char* argument;
+    const char* device;  // as the panel shows it; nullptr: refused
+    const char* host;
+    int tcpPort;
+};
+
+class TcpPortArgument : public ::testing::TestWithParam<TcpCase> {};
+
+TEST_P(TcpPortArgument, NamesAModbusTcpServer) {
+    const TcpCase& c = GetParam();
+    const auto parsed = PortDirectory::ParseOverride(QString::fromLatin1(c.argument));
+    if (c.device == nullptr) {
+        EXPECT_FALSE(parsed);
+        return;
+    }
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->device, QString::fromLatin1(c.device));
+    PortDirectory ports;
+    ports.setDevice(parsed->port, parsed->device);
+    const PortEndpoint where = ports.endpoint(parsed->port);
+    EXPECT_TRUE(where.isTcp());
+    EXPECT_EQ(where.host, QString::fromLatin1(c.host));
+    EXPECT_EQ(where.tcpPort, c.tcpPort);
+    EXPECT_FALSE(ports.deviceExists(parsed->port));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, TcpPortArgument,
+    ::testing::Values(TcpCase{"2=tcp://192.168.1.20", "tcp://192.168.1.20:502", "192.168.1.20", 502},
+                      TcpCase{"3=tcp://plc-gw.local:1502", "tcp://plc-gw.local:1502",
+                              "plc-gw.local", 1502},
+                      TcpCase{"4=TCP://[::1]:5020", "tcp://[::1]:5020", "::1", 5020},
+                      TcpCase{"5=tcp://", nullptr, "", 0},
+                      TcpCase{"5=tcp://host:0", nullptr, "", 0},
+                      TcpCase{"5=tcp://host:70000", nullptr, "", 0},
+                      TcpCase{"5=tcp://host:502/unit", nullptr, "", 0},
+                      TcpCase{"5=tcp:host", nullptr, "", 0}));

@@ -143,6 +143,22 @@ TEST_F(DataLoggerTest, WritesWhileAnotherConnectionIsInTheMiddleOfARead) {
     EXPECT_EQ(logger().writer().newestId(Ring::TenSecond), 1);
 }
 
+TEST_F(DataLoggerTest, NothingIsWrittenWhileTheLinkIsDownAndTheFirstTickAfterWrites) {
+    bool live = true;
+    logger().setLiveCheck([&live] { return live; });
+    logger().tick(m_t0);
+    live = false;
+    for (int s = 1; s <= 30; ++s) logger().tick(m_t0.addSecs(s));
+    EXPECT_EQ(ids(Ring::Second), (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(ids(Ring::TenSecond), (std::vector<std::int32_t>{1}));
+    live = true;
+    logger().tick(m_t0.addMSecs(30'500));
+    const auto records = RecordsByTime(db(), Ring::Second);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].time, ReadClock(m_t0.addSecs(30)).time);
+    EXPECT_EQ(ids(Ring::TenSecond), (std::vector<std::int32_t>{1, 2}));
+}
+
 TEST_F(DataLoggerTest, TimerLogsOnTheSystemClock) {
     logger().start();
     EXPECT_TRUE(logger().isRunning());

@@ -145,6 +145,17 @@ TEST_F(OverviewWindowTest, NavigationButtonsAskForTheirEditors) {
     EXPECT_TRUE(m_window->KeepOpen());
 }
 
+TEST_F(OverviewWindowTest, MissingDeviceIsShownAsTheReasonAndTheStationStaysOpen) {
+    Find<QComboBox>(m_window.get(), "Combo1")->setCurrentIndex(19);  // /dev/ttyUSB19
+    QTest::mouseClick(Find(m_window.get(), "Command9"), Qt::LeftButton);
+    auto* reason = Find<QLabel>(m_window.get(), "LinkReason");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reason->text() == QStringLiteral("设备不存在"); },
+                                test::kWaitMs));
+    EXPECT_EQ(text("LinkHealth"), QStringLiteral("通讯中断"));
+    EXPECT_FALSE(reason->isHidden());
+    EXPECT_TRUE(m_rig.connection.isOpen());
+}
+
 TEST_F(OverviewWindowTest, RulerHoldsTheReadoutsAndShowsItsOwnValues) {
     showActive();
     auto* timer = m_window->findChild<QTimer*>("Timer1");

@@ -11,6 +11,8 @@
 
 #include "window_rig.h"
 #include "overview_window.h"
+#include "port_directory.h"
+#include "port_panel.h"
 #include "saved_link_settings.h"
 
 namespace vt {
@@ -47,6 +49,14 @@ TEST_F(PortPanelTest, PanelListsAndTheDeviceOfThePort) {
     EXPECT_EQ(device->text(), m_rig.line.ports().devicePath(1));
     Combo(window.get(), "Combo1")->setCurrentIndex(4);
     EXPECT_EQ(device->text(), QStringLiteral("/dev/ttyUSB4"));
+}
+
+TEST_F(PortPanelTest, ModbusTcpPortShowsItsAddress) {
+    PortDirectory ports;
+    ports.setDevice(2, *PortDirectory::NormalisedTcpAddress(QStringLiteral("tcp://10.0.0.7")));
+    PortPanel panel(m_rig.state, m_rig.connection, ports);
+    Combo(&panel, "Combo1")->setCurrentIndex(1);
+    EXPECT_EQ(panel.findChild<QLabel*>("PortDevice")->text(), QStringLiteral("tcp://10.0.0.7:502"));
 }
 
 TEST_F(PortPanelTest, RestoredIndicesHoldUntilOpenedAndEveryOpenIsSaved) {

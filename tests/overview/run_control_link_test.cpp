@@ -111,6 +111,14 @@ TEST_F(RunControlLinkTest, SetValuesUpToTheRegisterLimit) {
     EXPECT_TRUE(waitFor([&] { return find<QLabel>("D_4W_3")->text() == QStringLiteral("45.5"); }));
 }
 
+TEST_F(RunControlLinkTest, NumbersTypedWithAChineseInputMethodWriteTheirValue) {
+    const std::size_t mark = m_rig.writeCount();
+    enter("T_3RW_2", "Command11", QStringLiteral("１２３"));
+    EXPECT_TRUE(m_rig.waitForWrite("holding 3 1230", mark));
+    enter("T_3RW_3", "Command17", QStringLiteral("－４５．５"));
+    EXPECT_TRUE(m_rig.waitForWrite("holding 4 -455", mark));
+}
+
 TEST_F(RunControlLinkTest, ProgramSelectorsWriteTheirCodesAndKeepTheirEntries) {
     // The controller reports its program state in register 8: run first, then end.
     auto* function = find<QComboBox>("Combo3");
@@ -162,12 +170,15 @@ TEST_F(RunControlLinkTest, CommandsAreJournaledAsTheOperatorSawThem) {
 TEST_F(RunControlLinkTest, LinkHealthFollowsThePollingTicks) {
     auto* health = find<QLabel>("LinkHealth");
     ASSERT_TRUE(waitFor([&] { return health->text() == QStringLiteral("通讯正常"); }));
+    EXPECT_TRUE(find<QLabel>("LinkReason")->isHidden());
     EXPECT_EQ(find<QLabel>("LinkFailures")->text(), QStringLiteral("0"));
     m_rig.line.change([](sim::SimulatorOptions& o) { o.dropRate = 1.0; });
     ASSERT_TRUE(waitFor([&] { return health->text() == QStringLiteral("通讯中断"); }));
+    EXPECT_EQ(find<QLabel>("LinkReason")->text(), QStringLiteral("控制器无应答"));
     EXPECT_GT(find<QLabel>("LinkFailures")->text().toInt(), 0);
     click("Command10");
     EXPECT_EQ(health->text(), QStringLiteral("通讯中断"));
+    EXPECT_EQ(find<QLabel>("LinkReason")->text(), QStringLiteral("端口未打开"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "journal_window.h"
 #include "overview_window.h"
 #include "station.h"
+#include "simulator_server.h"
 #include "station_database.h"
 
 using namespace vt;
@@ -39,6 +40,9 @@ protected:
 
     StationWindowFlow& flow() { return m_station->flow(); }
 
+    // Port 1, the simulated controller, at 115200 baud.
+    void openPort() { m_station->connection().open(1, 5, 0, 1); }
+
     int RecordCount(const char* table) {
         const DbConnection db =
             StationDatabase(m_dir.filePath(QStringLiteral("station.db"))).connect(QStringLiteral("probe"));
@@ -61,15 +65,27 @@ protected:
 
 }  // namespace
 
-TEST_F(StationFlow, TheLoggerWritesBothRingsRightAfterTheSplash) {
-    // The port is not open: the logger records whatever the live table holds.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return RecordCount("pv_data") >= 1; }, 1000));
-    EXPECT_GE(RecordCount("Lpv_wdjl"), 1);
+TEST_F(StationFlow, TheLoggerWritesOnlyWhatThePollingMeasured) {
     EXPECT_TRUE(m_station->logger().isRunning());
     EXPECT_FALSE(m_station->polling().isRunning());
+    openPort();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RecordCount("pv_data") >= 1; }, kWait));
+    EXPECT_GE(RecordCount("Lpv_wdjl"), 1);
+
+    // A silent controller: after two ticks without an answer, and while it stays silent, no
+    // record is added.
+    sim::SimulatorOptions silent = m_station->simulator()->options();
+    silent.dropRate = 1.0;
+    m_station->simulator()->setOptions(silent);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_station->polling().status().down(); }, kWait));
+    const int atOutage = RecordCount("pv_data");
+    QSignalSpy ticks(&m_station->polling(), &PollingCycle::tickFinished);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, kWait));
+    EXPECT_EQ(RecordCount("pv_data"), atOutage);
 }
 
 TEST_F(StationFlow, TheCloseBoxIsRefusedAndTheOverviewKeepsWorking) {
+    openPort();
     OverviewWindow* overview = flow().overview();
     EXPECT_FALSE(overview->close());
     QCoreApplication::processEvents();
@@ -82,6 +98,7 @@ TEST_F(StationFlow, TheCloseBoxIsRefusedAndTheOverviewKeepsWorking) {
 }
 
 TEST_F(StationFlow, OverviewToHistoryAndBackReloadsTheOverviewWhileTheLoggerWrites) {
+    openPort();
     OverviewWindow* first = flow().overview();
     const int before = RecordCount("pv_data");
     Click(first, "Command29");  // "历史记录"

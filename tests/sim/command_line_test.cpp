@@ -20,7 +20,8 @@ TEST(CommandLineTest, ReadsEveryOption) {
                                             "42",          "--time-factor",
                                             "60",          "--fail-first",
                                             "2",           "--write-log",
-                                            "/tmp/w"});
+                                            "/tmp/w",      "--tcp",
+                                            "1502"});
     ASSERT_EQ(c.error, "");
     EXPECT_EQ(c.links, std::vector<std::string>{"/tmp/a"});
     EXPECT_EQ(c.options.slaveAddress, 3);
@@ -36,6 +37,7 @@ TEST(CommandLineTest, ReadsEveryOption) {
     EXPECT_DOUBLE_EQ(c.options.timeFactor, 60.0);
     EXPECT_EQ(c.options.failFirstAnswers, 2);
     EXPECT_EQ(c.writeLog, "/tmp/w");
+    EXPECT_EQ(c.tcpPort, 1502);
     EXPECT_FALSE(c.help);
 }
 
@@ -46,6 +48,8 @@ TEST(CommandLineTest, RejectsBadValuesAndUnknownArguments) {
     EXPECT_NE(ParseCommandLine({"--time-factor", "0"}).error, "");
     EXPECT_NE(ParseCommandLine({"--bogus"}).error, "");
     EXPECT_NE(ParseCommandLine({"--write-log", ""}).error, "");
+    EXPECT_NE(ParseCommandLine({"--tcp", "65536"}).error, "");
+    EXPECT_EQ(ParseCommandLine({}).tcpPort, -1);
     EXPECT_TRUE(ParseCommandLine({"--help"}).help);
 }
 

@@ -16,16 +16,22 @@ namespace vt::test {
 
 // Port number the tests open; the simulator stands behind it.
 inline constexpr int kSimPort = 1;
+// Port number of the same simulator over Modbus TCP, when the line serves it.
+inline constexpr int kSimTcpPort = 2;
 // Station number the simulator answers to.
 inline constexpr int kSimSlave = 1;
 // 115200 baud: fast, yet every answer still waits out its wire time when emulated.
 inline constexpr int kFastBaud = 5;
 
-// A simulated controller on a pseudo-terminal, reachable as port 1. It notes every write it
-// carries out, as the frames it received ("holding 4354 120", "coil 1 1").
+// A simulated controller on a pseudo-terminal, reachable as port 1 and, when asked for, over
+// Modbus TCP on the loopback as port 2. It notes every write it carries out, as the frames it
+// received ("holding 4354 120", "coil 1 1").
 class SimulatedLine {
   public:
-    explicit SimulatedLine(sim::SimulatorOptions options = Frozen()) : m_server(options) {
+    enum class Tcp { Off, On };
+
+    explicit SimulatedLine(sim::SimulatorOptions options = Frozen(), Tcp tcp = Tcp::Off)
+        : m_server(options) {
         m_server.setWriteObserver([this](sim::Table table, int number, int value) {
             const char* kind = table == sim::Table::Coil ? "coil" : "holding";
             const std::lock_guard lock(m_writesMutex);
@@ -33,8 +39,15 @@ class SimulatedLine {
                                std::to_string(value));
             m_writeTimes.push_back(std::chrono::steady_clock::now());
         });
+        if (tcp == Tcp::On) {
+            EXPECT_TRUE(m_server.listenTcp(0));
+        }
         EXPECT_TRUE(m_server.start());
         m_ports.setDevice(kSimPort, QString::fromStdString(m_server.devicePath()));
+        if (tcp == Tcp::On) {
+            m_ports.setDevice(kSimTcpPort,
+                              QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.tcpPort()));
+        }
     }
 
     // A controller whose values change only when written.

@@ -84,8 +84,9 @@ TEST_F(ChartTest, RulerPausesTheDisplayAndReportsItsReading) {
 
     slider->setValue(9000);
     ASSERT_EQ(moved.count(), 1);
-    const auto values = moved.at(0).at(2).value<std::array<float, 6>>();
-    EXPECT_EQ(values[0], 4999.0f);
+    const auto reading = moved.at(0).at(0).value<RulerReading>();
+    EXPECT_TRUE(reading.recorded);
+    EXPECT_EQ(reading.values[0], 4999.0f);
     slider->setValue(kSliderMin);
     EXPECT_EQ(chart->engine().state().PageBack, 1);
     EXPECT_TRUE(button("CommandNewer")->isEnabled());

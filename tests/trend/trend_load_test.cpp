@@ -30,16 +30,18 @@ TEST_F(LoadTest, WrappedLoadIsChronologicalAcrossTheLastId) {
     for (int row = 2; row <= 241; ++row) EXPECT_EQ(s().GapMark[row], 0) << row;
 }
 
-TEST_F(LoadTest, FewerRecordsThanRequestedLeaveZeroRowsAndAGapMark) {
+TEST_F(LoadTest, FewerRecordsThanTheWindowFillItsLastRows) {
     open(100);
     EXPECT_EQ(s().LoadStartId, 65359);
-    EXPECT_EQ(idAt(1), 1);
-    EXPECT_EQ(idAt(100), 100);
-    EXPECT_EQ(idAt(101), 0);
-    EXPECT_EQ(s().TrendTime[101], 0.0);
-    EXPECT_EQ(s().GapMark[1], 1);  // row 0 holds time 0
-    EXPECT_EQ(s().GapMark[101], 101);
-    EXPECT_EQ(s().GapMark[102], 0);
+    EXPECT_EQ(s().FirstRecordRow, 142);
+    EXPECT_EQ(idAt(141), 0);
+    EXPECT_EQ(idAt(142), 1);
+    EXPECT_EQ(idAt(241), 100);  // the newest record at its usual place
+    EXPECT_EQ(s().GapMark[141], 0);
+    EXPECT_EQ(s().GapMark[142], 142);  // nothing before the oldest record
+    EXPECT_EQ(s().GapMark[143], 0);
+    EXPECT_TRUE(append(3.0f));
+    EXPECT_EQ(s().TrendValue[242][0], 3.0f);
 }
 
 TEST_F(LoadTest, GapMarksFollowJumpsInTime) {
@@ -70,7 +72,8 @@ TEST_F(LoadTest, ZoomTablePutsRow240AtTheNineThousandLine) {
         // Pens end at row WriteIndex - 1 = 240 on the x = 9000 grid line.
         const TrendPicture picture = engine.BuildPicture();
         const auto& points = picture.pens[1].points;
-        ASSERT_EQ(static_cast<int>(points.size()), 60 * level + 1);
+        const int rowZero = s().FirstIndex == 0 ? 1 : 0;  // never holds a record
+        ASSERT_EQ(static_cast<int>(points.size()), 60 * level + 1 - rowZero);
         EXPECT_EQ(points.back().x(), 9000.0);
         EXPECT_EQ(engine.sliderStep(),
                   level == 1 ? kInitialSliderStep : std::lround(s().SampleStep));
@@ -130,6 +133,14 @@ TEST_F(LoadTest, LiveAppendsAreIgnoredWhileTheRulerIsOn) {
     engine.leaveRuler();
     EXPECT_TRUE(append(7.0f));
     EXPECT_EQ(s().TrendValue[242][5], 7.0f);
+}
+
+TEST_F(LoadTest, LiveSampleAfterAnOutageIsMarkedAtOnce) {
+    open(241, kSomeDay + 0.5);  // up to 12:04:00; the fixture's samples come at 18:00
+    EXPECT_TRUE(append(1.0f));
+    EXPECT_TRUE(append(2.0f));
+    EXPECT_EQ(s().GapMark[242], 242);
+    EXPECT_EQ(s().GapMark[243], 0);
 }
 
 TEST_F(LoadTest, WithoutASourceEveryRowStaysZero) {

@@ -134,8 +134,8 @@ TEST_F(PagingTest, RulerReadsTheRowUnderIt) {
     RulerReading reading = engine.rulerReading();
     EXPECT_EQ(reading.values[0], 4999.0f);
     EXPECT_EQ(reading.values[5], 5004.0f);
-    EXPECT_EQ(reading.date, s().TrendDate[240]);
-    EXPECT_EQ(reading.time, s().TrendTime[240]);
+    EXPECT_EQ(reading.moment.date, s().TrendDate[240]);
+    EXPECT_EQ(reading.moment.time, s().TrendTime[240]);
     engine.moveRuler(75);  // half a sample rounds to the even row 180
     EXPECT_EQ(engine.rulerReading().values[0], static_cast<float>(ring.newestId() - 61));
     engine.raiseZoom();

@@ -101,7 +101,9 @@ TEST(HistoryPicture, ThirdPenUsesThePercentScaleAndLabelsStepTenTimesFurther) {
 }
 
 TEST_F(PictureTest, GapMarksAreDrawnUpToTheRowBeforeMarkIndex) {
-    open(100);                                            // rows 1 and 101 are marked
+    ring.write(100, kSomeDay + 0.5);
+    ring.write(141, kSomeDay + 0.51);  // rows 1 and 101 are marked
+    engine.initialise();
     EXPECT_TRUE(engine.BuildPicture().gapMarks.empty());  // level 1 starts at row 181
     while (engine.raiseZoom()) {
     }
@@ -109,6 +111,43 @@ TEST_F(PictureTest, GapMarksAreDrawnUpToTheRowBeforeMarkIndex) {
     ASSERT_EQ(picture.gapMarks.size(), 2u);
     EXPECT_EQ(picture.gapMarks[0], QLineF(37.5, 0, 37.5, 9000));
     EXPECT_EQ(picture.gapMarks[1].x1(), 101 * 37.5);
+}
+
+// A fresh ring: the records that exist, the newest at row 241, and the labels of the rows
+// before them counted back one record interval per row.
+TEST_F(PictureTest, RingOfTenRecordsDrawsOnlyThemAndNoZeroDate) {
+    open(10);  // 12:00:00 .. 12:00:09
+    const int newest = SecondsOf(s().TrendTime[241]);
+    for (int level = 1; level <= 4; ++level) {
+        const TrendPicture picture = engine.BuildPicture();
+        for (int i = 0; i < kTimeLabelCount; ++i) {
+            const TrendStamp& label = picture.timeLabels[i];
+            ASSERT_TRUE(label.known);
+            EXPECT_EQ(label.date, kSomeDay) << level << " " << i;
+            const int row = i * level * 10 + s().FirstIndex + 1;
+            const int expected = i < 7 ? newest - (241 - row) : newest + (i - 6) * 10 * level;
+            EXPECT_EQ(SecondsOf(label.time), expected) << level << " " << i;
+        }
+        for (const TrendPolyline& pen : picture.pens) {
+            ASSERT_EQ(pen.points.size(), 9u);  // rows 232 .. 240
+            EXPECT_EQ(pen.points.front().x(), (232 - s().FirstIndex) * s().SampleStep);
+        }
+        ASSERT_EQ(picture.gapMarks.size(), 1u);
+        EXPECT_EQ(picture.gapMarks[0].x1(), (232 - s().FirstIndex) * s().SampleStep);
+        engine.raiseZoom();
+    }
+}
+
+TEST_F(PictureTest, EmptyRingDrawsNothingAndKnowsNoTime) {
+    engine.initialise();
+    const TrendPicture picture = engine.BuildPicture();
+    for (const TrendStamp& label : picture.timeLabels) EXPECT_FALSE(label.known);
+    for (const TrendPolyline& pen : picture.pens) EXPECT_TRUE(pen.points.empty());
+    EXPECT_TRUE(picture.gapMarks.empty());
+    engine.enterRuler();
+    engine.moveRuler(9000);
+    EXPECT_FALSE(engine.rulerReading().recorded);
+    EXPECT_FALSE(engine.rulerReading().moment.known);
 }
 
 TEST_F(PictureTest, ValueAxisAcceptsOnlyTheDocumentedRange) {
