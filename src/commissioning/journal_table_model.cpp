@@ -5,24 +5,15 @@
 namespace vt {
 
 JournalTableModel::JournalTableModel(const QSqlDatabase& db, const DayRange& days, QObject* parent)
-    : QAbstractTableModel(parent),
-      m_reader(std::make_unique<JournalPageReader>(db, days)),
-      m_total(std::max(m_reader->count(), 0)) {
-    m_rows = m_reader->next(kPageRows);
+    : PagedTableModel(std::make_unique<JournalPageReader>(db, days), JournalCaptions(), parent) {
+    m_total = std::max(reader().count(), 0);
+    fetchMore({});
 }
 
 JournalTableModel::~JournalTableModel() = default;
 
-int JournalTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
-}
-
-int JournalTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kJournalColumns;
-}
-
 QVariant JournalTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) return {};
+    if (!holds(index)) return {};
     const JournalEntry& shown = entry(index.row());
     switch (role) {
         case Qt::DisplayRole:
@@ -38,31 +29,6 @@ QVariant JournalTableModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
-}
-
-QVariant JournalTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-    return JournalCaptions().value(section);
-}
-
-Qt::ItemFlags JournalTableModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
-}
-
-bool JournalTableModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && !m_reader->atEnd();
-}
-
-void JournalTableModel::fetchMore(const QModelIndex& parent) {
-    if (!canFetchMore(parent)) return;
-    std::vector<JournalEntry> page = m_reader->next(kPageRows);
-    if (page.empty()) return;
-    const int first = rowCount();
-    beginInsertRows({}, first, first + static_cast<int>(page.size()) - 1);
-    m_rows.insert(m_rows.end(), page.begin(), page.end());
-    endInsertRows();
 }
 
 }  // namespace vt
