@@ -32,6 +32,16 @@ std::size_t NumberLength(std::string_view text) {
     return i;
 }
 
+// A whole value as a 32-bit integer, saturating at its range; NaN counts as 0.
+std::int32_t Saturated(double whole) {
+    if (std::isnan(whole)) return 0;
+    constexpr double kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr double kMin = std::numeric_limits<std::int32_t>::min();
+    if (whole >= kMax) return std::numeric_limits<std::int32_t>::max();
+    if (whole <= kMin) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(whole);
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -53,14 +63,10 @@ double LeadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::int32_t RoundHalfEven(double value) {
-    if (std::isnan(value)) return 0;
-    constexpr double kMax = std::numeric_limits<std::int32_t>::max();
-    constexpr double kMin = std::numeric_limits<std::int32_t>::min();
-    if (value >= kMax) return std::numeric_limits<std::int32_t>::max();
-    if (value <= kMin) return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(std::nearbyint(value));  // default mode: to nearest, even
-}
+// The default rounding mode rounds to nearest, a half to even.
+std::int32_t RoundHalfEven(double value) { return Saturated(std::nearbyint(value)); }
+
+std::int32_t TruncateTowardZero(double value) { return Saturated(std::trunc(value)); }
 
 std::string FormatNumber(double value) {
     if (value == 0.0) return "0";  // also turns -0 into 0

@@ -1,8 +1,6 @@
 #include "scaling_rule.h"
 
-#include <cmath>
 #include <cstdio>
-#include <limits>
 
 #include "number_text.h"
 
@@ -12,15 +10,6 @@ namespace {
 
 constexpr std::int32_t kFirstMillivoltType = 20;
 constexpr std::int32_t kLastMillivoltType = 23;
-
-std::int32_t TruncateTowardZero(double value) {
-    if (std::isnan(value)) return 0;
-    constexpr double kMax = std::numeric_limits<std::int32_t>::max();
-    constexpr double kMin = std::numeric_limits<std::int32_t>::min();
-    if (value >= kMax) return std::numeric_limits<std::int32_t>::max();
-    if (value <= kMin) return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(std::trunc(value));
-}
 
 }  // namespace
 
