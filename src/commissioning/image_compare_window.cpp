@@ -128,23 +128,29 @@ QLayout* ImageCompareWindow::buildButtons() {
     connect(none, &QPushButton::clicked, this, [this] { m_model->tickAll(false); });
     m_restore = NamedButton(QStringLiteral("CommandRestore"), QStringLiteral("恢复选中参数"), this);
     connect(m_restore, &QPushButton::clicked, this, &ImageCompareWindow::askAndRestore);
-    QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回"), this);
-    connect(back, &QPushButton::clicked, this, &ImageCompareWindow::goBack);
+    m_back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回"), this);
+    connect(m_back, &QPushButton::clicked, this, &ImageCompareWindow::goBack);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(all);
     buttons->addWidget(none);
     buttons->addStretch(1);
     buttons->addWidget(m_restore);
-    buttons->addWidget(back);
+    buttons->addWidget(m_back);
     return buttons;
 }
 
 void ImageCompareWindow::showCounts() {
-    m_counts->setText(QStringLiteral("共 %1 个寄存器，%2 个不同，已勾选 %3 个")
-                          .arg(m_comparison.size())
-                          .arg(m_comparison.differenceCount())
-                          .arg(m_comparison.tickedCount()));
+    QString counts = QStringLiteral("共 %1 个寄存器，%2 个不同，已勾选 %3 个")
+                         .arg(m_comparison.size())
+                         .arg(m_comparison.differenceCount())
+                         .arg(m_comparison.tickedCount());
+    if (m_comparison.restoredCount() + m_comparison.failedCount() > 0) {
+        counts += QStringLiteral("；上次恢复：%1 个已恢复，%2 个未恢复")
+                      .arg(m_comparison.restoredCount())
+                      .arg(m_comparison.failedCount());
+    }
+    m_counts->setText(counts);
     const std::int32_t fileCurve = m_comparison.file().image.curve();
     const std::int32_t current = m_comparison.controller().curve();
     m_curveNote->setText(
@@ -154,6 +160,7 @@ void ImageCompareWindow::showCounts() {
                   .arg(fileCurve)
                   .arg(current));
     m_restore->setEnabled(!restoring() && m_comparison.tickedCount() > 0);
+    m_back->setEnabled(!restoring());
 }
 
 QString ImageCompareWindow::confirmationText() const {
@@ -181,6 +188,7 @@ void ImageCompareWindow::askAndRestore() {
 void ImageCompareWindow::restoreTicked() {
     if (restoring() || m_comparison.tickedCount() == 0) return;
     m_restore->setEnabled(false);
+    m_back->setEnabled(false);
     m_progress->begin(QStringLiteral("恢复参数"), QStringLiteral("正在写入勾选的参数…"));
     m_restorer->start(m_comparison);
 }

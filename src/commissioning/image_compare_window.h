@@ -24,7 +24,7 @@ class ImageRestorer;
 // are ticked for a restore except those that can cut the link and the curve number.
 // "恢复选中参数" asks once (naming the curve the program registers go into), writes the ticked
 // registers through the link and reads the whole controller back, showing row by row what now
-// holds the file's value and what failed and why. "返回" closes it.
+// holds the file's value and what failed and why. "返回" closes it (not while a restore runs).
 class ImageCompareWindow : public GuardedWindow {
     Q_OBJECT
   public:
@@ -68,6 +68,7 @@ class ImageCompareWindow : public GuardedWindow {
     QLabel* m_counts = nullptr;
     QCheckBox* m_onlyDifferences = nullptr;
     QPushButton* m_restore = nullptr;
+    QPushButton* m_back = nullptr;
 };
 
 }  // namespace vt

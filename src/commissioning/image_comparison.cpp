@@ -76,6 +76,15 @@ int ImageComparison::tickedCount() const {
     return static_cast<int>(std::ranges::count_if(m_rows, [](const Row& r) { return r.ticked; }));
 }
 
+int ImageComparison::restoredCount() const {
+    return static_cast<int>(std::ranges::count_if(
+        m_rows, [](const Row& r) { return !r.result.isEmpty() && !r.failed; }));
+}
+
+int ImageComparison::failedCount() const {
+    return static_cast<int>(std::ranges::count_if(m_rows, [](const Row& r) { return r.failed; }));
+}
+
 bool ImageComparison::TickedInAdvance(std::int32_t reg) {
     return !CutsLink(reg) && reg != Run::CurveNumber.number;
 }

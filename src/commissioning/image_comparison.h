@@ -42,6 +42,9 @@ class ImageComparison {
     // whether it did not end up holding the file's value.
     const QString& result(std::size_t index) const { return m_rows[index].result; }
     bool failed(std::size_t index) const { return m_rows[index].failed; }
+    // Registers the last restore wrote: how many now hold the file's value, how many do not.
+    int restoredCount() const;
+    int failedCount() const;
 
     // Whether a difference in `reg` is ticked when the list is made: every one except the
     // communication settings and the network block (restoring them can cut the link) and the
