@@ -50,6 +50,34 @@ TEST(ImageMapTest, ReadsCoverEveryRegisterOfTheMapOnceInBlocksOfAtMost64) {
     EXPECT_EQ(read, mapped);
 }
 
+// A register of the image: the caption and the retry rule of the window that writes it.
+struct MapRow {
+    std::int32_t reg;
+    const char* caption;
+    RetryRule retry;
+};
+
+class ImageMapRowTest : public ::testing::TestWithParam<MapRow> {};
+
+TEST_P(ImageMapRowTest, CaptionAndRetryAreTheWindows) {
+    const ImageRegister& reg = ImageRegisters()[*ImageIndexOf(GetParam().reg)];
+    EXPECT_EQ(reg.caption, QString::fromUtf8(GetParam().caption));
+    EXPECT_EQ(reg.parameter.retry, GetParam().retry);
+}
+
+constexpr RetryRule kNoAnswer = RetryRule::OnNoAnswer;
+constexpr RetryRule kAnyFailure = RetryRule::OnAnyFailure;
+INSTANTIATE_TEST_SUITE_P(
+    Registers, ImageMapRowTest,
+    ::testing::Values(
+        MapRow{4103, "数字滤波时间", kNoAnswer}, MapRow{4108, "", kNoAnswer},
+        MapRow{4355, "输出1微分时间", kAnyFailure}, MapRow{4356, "输出1控制回差", kNoAnswer},
+        MapRow{259, "报警1动作延迟时间", kAnyFailure}, MapRow{272, "", kNoAnswer},
+        MapRow{5123, "分组 1 加热微分时间 ", kAnyFailure}, MapRow{4609, "当前功能", kNoAnswer},
+        MapRow{4689, "分组 20 PID组", kAnyFailure}, MapRow{7, "当前曲线", kNoAnswer},
+        MapRow{8204, "第三行显示", kNoAnswer}, MapRow{8208, "", kNoAnswer},
+        MapRow{8398, "第24段 NAlm", kAnyFailure}, MapRow{8400, "第24段", kAnyFailure}));
+
 TEST(ImageFileTest, SavedImageReadsBackWithEveryRegisterAndItsOrigin) {
     const ImageFile sample = Sample();
     const ImageLoad load = ParseImage(ImageJson(sample));

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,6 +96,29 @@ TEST_F(ImageTest, FailedReadEndsTheSaveAndLeavesTheOldFileAsItWas) {
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1);
 }
 
+TEST(ImageCancelTest, CancelledSaveWritesNoFile) {
+    test::WindowRig rig(test::SimulatedLine::Slow());  // a block takes about 0.1 s
+    QSignalSpy ticks(&rig.polling, &PollingCycle::tickFinished);
+    rig.connection.open(test::kSimPort, 0, 0, test::kSimSlave);
+    ASSERT_TRUE(ticks.wait(test::kWaitMs));
+    ConfigWindow window(rig.context);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("image.json"));
+    QSignalSpy progress(&window.image().reader(), &ImageReader::progress);
+    QSignalSpy saved(&window.image(), &ImageCommands::saved);
+    window.image().saveTo(path);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress.size() >= 3; }, test::kWaitMs));
+    auto* dialog = test::Find<QProgressDialog>(&window, QStringLiteral("ImageProgress"));
+    ASSERT_TRUE(dialog->isVisible());
+    QPushButton* cancel = dialog->findChild<QPushButton*>();
+    ASSERT_EQ(cancel->text(), QStringLiteral("取消"));
+    cancel->click();
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_FALSE(saved.last().at(0).toBool());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(window.image().saveButton()->isEnabled());
+}
+
 TEST_F(ImageTest, ForeignFileIsRefusedBeforeAnythingIsRead) {
     QFile foreign(m_path);
     ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
@@ -137,6 +162,7 @@ TEST_F(ImageTest, RestoreWritesExactlyTheTickedRegistersInOrderAndJournalsThem) 
         "holding 5135 100", "holding 4623 100",   "holding 8197 1",   "holding 8216 0",
         "holding 8218 20",  "holding 4160 0"};
     EXPECT_EQ(m_rig.writesSince(mark), expected);
+    EXPECT_EQ(window->model()->rowCount(), static_cast<int>(changes.size()));
     for (const auto& [reg, value] : changes) {
         const std::size_t index = *ImageIndexOf(reg);
         const bool left = reg == 257 || reg == 4192;
