@@ -1,6 +1,7 @@
 #include "image_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,7 +15,8 @@ namespace {
 
 const QString kFormat = QStringLiteral("VT5800 controller image");
 constexpr int kFormatVersion = 1;
-constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+// An image is some 60 KB; checking this much takes the user-interface thread a few milliseconds.
+constexpr qint64 kMaxFileBytes = 256 * 1024;
 
 // The value as JSON text, strings quoted and escaped.
 QByteArray JsonText(const QJsonValue& value) {
@@ -167,11 +169,14 @@ ImageLoad ParseImage(const QByteArray& json) {
 }
 
 ImageLoad LoadImageFile(const QString& path) {
+    // A device or pipe could deliver without end: only a plain file of an image's size is read.
+    if (!QFileInfo(path).isFile()) return Refused(QStringLiteral("所选的不是文件。"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Refused(QStringLiteral("无法打开文件：%1").arg(file.errorString()));
-    if (file.size() > kMaxFileBytes) return Refused(QStringLiteral("文件太大，不是参数映像。"));
-    return ParseImage(file.readAll());
+    const QByteArray json = file.read(kMaxFileBytes + 1);
+    if (json.size() > kMaxFileBytes) return Refused(QStringLiteral("文件太大，不是参数映像。"));
+    return ParseImage(json);
 }
 
 QString SaveImageFile(const QString& path, const ImageFile& file) {

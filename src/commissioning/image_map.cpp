@@ -1,5 +1,6 @@
 #include "image_map.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 

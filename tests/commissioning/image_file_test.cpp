@@ -156,6 +156,17 @@ const Damage kDamages[] = {
 INSTANTIATE_TEST_SUITE_P(Files, ImageFileRefusalTest, ::testing::ValuesIn(kDamages),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(ImageFileTest, WhatIsNoImageFileIsNotRead) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(LoadImageFile(dir.path()).file);
+    EXPECT_FALSE(LoadImageFile(QStringLiteral("/dev/zero")).file);
+    QFile big(dir.filePath(QStringLiteral("big.json")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(1024 * 1024, ' '));
+    big.close();
+    EXPECT_FALSE(LoadImageFile(big.fileName()).file);
+}
+
 TEST(ImageFileTest, FailedSaveLeavesNoFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("image.json"));
