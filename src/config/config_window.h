@@ -2,6 +2,7 @@
 
 #include "block_read.h"
 #include "editor_window.h"
+#include "image_commands.h"
 #include "parameter_rows.h"
 
 namespace vt {
@@ -10,7 +11,8 @@ namespace vt {
 // the network block beside them. Once a second it reads the block in four parts and shows each
 // part's rows the moment that part comes in; a part that fails leaves its rows as they were.
 // DOWN writes one parameter; a write that changes the input scaling has the scaling settings
-// read again at once, so every window converts by the new setting from then on.
+// read again at once, so every window converts by the new setting from then on. Beside the
+// network block, "保存参数" and "比较参数" save the controller's image and compare one with it.
 class ConfigWindow : public EditorWindow {
     Q_OBJECT
   public:
@@ -18,6 +20,8 @@ class ConfigWindow : public EditorWindow {
 
     // The read-and-show cycle (`Timer1`), for tests and benchmarks to watch.
     PeriodicRead& readCycle() { return m_read; }
+    // The image buttons "保存参数" and "比较参数".
+    ImageCommands& image() { return *m_image; }
 
   private:
     void addRows();
@@ -28,6 +32,7 @@ class ConfigWindow : public EditorWindow {
 
     ParameterRows m_rows;
     PeriodicRead m_read;
+    ImageCommands* m_image;
 };
 
 }  // namespace vt

@@ -120,7 +120,7 @@ QGroupBox* ProgramWindow::buildParameterFrame() {
 }
 
 QGroupBox* ProgramWindow::buildCurveFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("当前曲线"));
+    auto* frame = new QGroupBox(QString::fromUtf8(CurveNumberParameter().caption));
     frame->setObjectName(QStringLiteral("Frame2"));
     m_curve = new ReadoutLabel(QStringLiteral("D_4W_6"), frame);
     m_curveChoice = new QComboBox(frame);

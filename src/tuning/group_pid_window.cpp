@@ -4,27 +4,13 @@
 #include <QLabel>
 
 #include "controller_map.h"
+#include "group_catalogue.h"
 
 namespace vt {
 
 namespace {
 
-// One parameter of a PID set: its text after the set number, its range and its description.
-struct PidField {
-    const char* name;
-    const char* range;
-    const char* description;
-};
-
-constexpr PidField kFields[] = {
-    {" 加热比例带", "0~99999", "主输出过程设定值为单位的比例带，单位：过程值，默认值：20"},
-    {" 加热积分时间 ", "0-3600 S", "主输出的积分时间，单位：秒，默认值：120"},
-    {" 加热微分时间 ", "0-360.0 S", "主输出的微分时间，单位：秒，默认值：10"},
-    {" 制冷比例带 ", "0~99999", "付输出过程设定值为单位的比例带，单位：过程值，默认值：20"},
-    {" 制冷积分时间 ", "0-3600 S", "付输出的积分时间，单位：秒，默认值：120"},
-    {" 制冷微分时间 ", "0-360.0 S", "付输出的微分时间，单位：秒，默认值：10"},
-};
-constexpr int kFieldCount = static_cast<int>(std::size(kFields));
+constexpr int kFieldCount = kGroupPidFields;
 constexpr int kRowCount = Group::Count * kFieldCount;
 constexpr int kValueColumn = 1;
 // Sets 1..20 and four registers beyond them, in two reads.
@@ -33,14 +19,12 @@ constexpr ReadBlock kUpperSets{Group::Pid(1, 0) + 64, 60};
 
 // Row r (from 1) shows field (r - 1) mod 6 of set (r - 1) div 6 + 1.
 int SetOf(int row) { return (row - 1) / kFieldCount + 1; }
-const PidField& FieldOf(int row) { return kFields[(row - 1) % kFieldCount]; }
+int FieldOf(int row) { return (row - 1) % kFieldCount; }
 
 std::optional<CellWrite> ValueCell(int row, int column) {
     if (column != kValueColumn) return std::nullopt;
-    // The derivative times, every third row, are held in tenths of a second.
-    const ScalingRule rule = row % 3 == 0 ? ScalingRule::TenthsPlain : ScalingRule::Raw;
-    return CellWrite{Group::Pid(SetOf(row), (row - 1) % kFieldCount), rule, std::nullopt,
-                     RetryRule::OnAnyFailure};
+    const Parameter cell = GroupPidParameter(SetOf(row), FieldOf(row));
+    return CellWrite{cell.reg, cell.entered, cell.range, cell.retry};
 }
 
 GroupTable PidSetTable() {
@@ -69,9 +53,8 @@ GroupPidWindow::GroupPidWindow(StationContext& context, QWidget* parent)
 
 void GroupPidWindow::fillRowTexts() {
     for (int r = 1; r <= kRowCount; ++r) {
-        const PidField& field = FieldOf(r);
-        grid()->setCellText(
-            r, 0, QStringLiteral("分组 %1%2").arg(SetOf(r)).arg(QString::fromUtf8(field.name)));
+        const GroupPidField& field = GroupPidFields()[static_cast<std::size_t>(FieldOf(r))];
+        grid()->setCellText(r, 0, QString::fromStdString(GroupPidCaption(SetOf(r), FieldOf(r))));
         grid()->setCellText(r, 2, QString::number(ValueCell(r, kValueColumn)->reg));
         grid()->setCellText(r, 3, QString::fromUtf8(field.range));
         grid()->setCellText(r, 4, QString::fromUtf8(field.description));

@@ -31,6 +31,10 @@ struct SegmentColumn {
 inline constexpr int kSegmentColumns = 7;  // the segment number, then fields 0..5
 const std::array<SegmentColumn, kSegmentColumns>& SegmentColumns();
 
+// The current curve's number (holding register 7), as the program window's "当前曲线" shows it;
+// choosing a curve writes it, sent again only on "no valid answer".
+const Parameter& CurveNumberParameter();
+
 // Field k (0..5) of segment n (1..24) as one cell write: the set point in whole engineering
 // units through the main input's scaling, the other fields rounded; each within its column's
 // range (none for the PID set) and sent again on any failure.

@@ -57,7 +57,12 @@ constexpr std::array<std::optional<EntryRange>, ProgramMirror::kFieldCount> kFie
     EntryRange{-10000, 30000}, EntryRange{0, 999}, EntryRange{0, 1}, std::nullopt,
     EntryRange{0, 20},         EntryRange{0, 1}};
 
+constexpr Parameter kCurveNumber =
+    NumberParameter(Run::CurveNumber.number, "当前曲线", ScalingRule::Raw);
+
 }  // namespace
+
+const Parameter& CurveNumberParameter() { return kCurveNumber; }
 
 const std::array<ProgramParameterEntry, kProgramParameterRows>& ProgramParameters() {
     return kParameters;

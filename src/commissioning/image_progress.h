@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QProgressDialog;
+class QWidget;
+
+namespace vt {
+
+// How far a read or a restore of an image got, in a dialog `ImageProgress` over `window` with
+// the button "取消". Not modal: a modal dialog would run the event loop inside every update.
+class ImageProgress : public QObject {
+    Q_OBJECT
+  public:
+    explicit ImageProgress(QWidget* window);
+    ~ImageProgress() override;
+
+    void begin(const QString& title, const QString& text);
+    void show(int done, int total);
+    void end();
+
+  signals:
+    void canceled();
+
+  private:
+    QPointer<QProgressDialog> m_dialog;
+};
+
+}  // namespace vt
