@@ -45,17 +45,9 @@ double WriteWireSeconds(int writes, int baudCode) {
 // A frozen simulator answering after the wire time of `baudCode`, the port opened at that rate
 // and the polling cycle every 500 ms, as the station runs it.
 struct Bench {
-    explicit Bench(int baudCode) : rig(Options(baudCode)) {
-        rig.polling.setInterval(500);
-        QSignalSpy ticks(&rig.polling, &PollingCycle::tickFinished);
-        rig.connection.open(test::kSimPort, baudCode, 0, test::kSimSlave);
-        ticks.wait(kWaitMs);
-    }
-    static sim::SimulatorOptions Options(int baudCode) {
-        sim::SimulatorOptions options = test::SimulatedLine::Frozen();
-        options.emulateWireTime = true;
-        options.baudCode = baudCode;
-        return options;
+    explicit Bench(int baudCode) : rig(test::SimulatedLine::AtBaud(baudCode)) {
+        rig.polling.setInterval(PollingCycle::kIntervalMs);
+        rig.openPort(baudCode);
     }
     test::WindowRig rig;
 };

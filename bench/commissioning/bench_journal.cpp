@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSignalSpy>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -119,10 +118,7 @@ class TimedJournal : public WriteRecorder {
 // Round trips of `writes` SV1 writes through a link, one at a time, and the lateness of a 1 ms
 // timer on this thread meanwhile.
 void RoundTrips(const char* label, bool journaled, int baudCode, int writes) {
-    sim::SimulatorOptions options = test::SimulatedLine::Frozen();
-    options.emulateWireTime = true;
-    options.baudCode = baudCode;
-    test::SimulatedLine line(options);
+    test::SimulatedLine line(test::SimulatedLine::AtBaud(baudCode));
     vt::testing::TempStation station;
     ControllerLink link(line.ports());
     TimedJournal* journal = nullptr;  // owned by the link thread until the link goes

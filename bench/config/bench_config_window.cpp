@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -68,14 +67,9 @@ class Clicker {
 };
 
 Figures Measure(int baudCode, int seconds) {
-    sim::SimulatorOptions options = test::SimulatedLine::Frozen();
-    options.emulateWireTime = true;
-    options.baudCode = baudCode;
-    test::WindowRig rig(options);
+    test::WindowRig rig(test::SimulatedLine::AtBaud(baudCode));
     rig.polling.setInterval(PollingCycle::kIntervalMs);
-    QSignalSpy opened(&rig.polling, &PollingCycle::tickFinished);
-    rig.connection.open(test::kSimPort, baudCode, 0, test::kSimSlave);  // time-outs for this baud
-    opened.wait(test::kWaitMs);
+    rig.openPort(baudCode);
 
     ConfigWindow window(rig.context);
     window.show();

@@ -65,14 +65,9 @@ std::vector<double> Repeat(const std::function<void()>& work, int runs) {
 // Each run gives segment 1 a new set point on the controller, presses "上传曲线" and stops the
 // clock once the window has put the new set point into the grid and the preview's maximum.
 void BenchUpload(int uploads) {
-    sim::SimulatorOptions options = test::SimulatedLine::Frozen();
-    options.emulateWireTime = true;
-    options.baudCode = kBaud19200;
-    test::WindowRig rig(options);
+    test::WindowRig rig(test::SimulatedLine::AtBaud(kBaud19200));
     rig.polling.setInterval(kPollIntervalMs);
-    QSignalSpy ticks(&rig.polling, &PollingCycle::tickFinished);
-    rig.connection.open(test::kSimPort, kBaud19200, 0, test::kSimSlave);
-    if (!ticks.wait(test::kWaitMs)) {
+    if (!rig.openPort(kBaud19200)) {
         std::printf("the simulated controller did not answer\n");
         return;
     }

@@ -98,14 +98,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(2, std::atoi(argv[1])) : 20;
 
-    sim::SimulatorOptions options = test::SimulatedLine::Frozen();
-    options.emulateWireTime = true;
-    options.baudCode = kBaudCode;
-    test::WindowRig rig(options);
+    test::WindowRig rig(test::SimulatedLine::AtBaud(kBaudCode));
     rig.polling.setInterval(PollingCycle::kIntervalMs);
-    QSignalSpy firstTick(&rig.polling, &PollingCycle::tickFinished);
-    rig.connection.open(test::kSimPort, kBaudCode, 0, test::kSimSlave);
-    if (!firstTick.wait(10000)) return 1;
+    if (!rig.openPort(kBaudCode)) return 1;
 
     GroupPidWindow window(rig.context);
     window.reads().stop();

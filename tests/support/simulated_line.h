@@ -59,10 +59,13 @@ class SimulatedLine {
 
     // A frozen controller at 4800 baud with the wire time emulated: a block read takes about
     // 0.1 s.
-    static sim::SimulatorOptions Slow() {
+    static sim::SimulatorOptions Slow() { return AtBaud(0); }
+
+    // A frozen controller answering after the wire time of baud code `baudCode`.
+    static sim::SimulatorOptions AtBaud(int baudCode) {
         sim::SimulatorOptions options = Frozen();
         options.emulateWireTime = true;
-        options.baudCode = 0;
+        options.baudCode = baudCode;
         return options;
     }
 

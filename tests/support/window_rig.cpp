@@ -20,9 +20,9 @@ WindowRig::WindowRig(sim::SimulatorOptions options)
     link.setWriteRecorder(std::make_unique<WriteJournal>(station.database.path()));
 }
 
-bool WindowRig::openPort() {
+bool WindowRig::openPort(int baudCode) {
     QSignalSpy ticks(&polling, &PollingCycle::tickFinished);
-    connection.open(kSimPort, kFastBaud, 0, kSimSlave);
+    connection.open(kSimPort, baudCode, 0, kSimSlave);
     return ticks.wait(kWaitMs) && ticks.last().at(0).toInt() == 0;
 }
 

@@ -27,9 +27,9 @@ inline constexpr int kWaitMs = 10000;
 struct WindowRig {
     explicit WindowRig(sim::SimulatorOptions options = SimulatedLine::Frozen());
 
-    // Opens port 1 to the simulator at 115200 baud and waits for the first full polling tick,
-    // so the scaling settings are the simulator's.
-    bool openPort();
+    // Opens port 1 to the simulator at `baudCode` (its time-outs sized for that rate) and waits
+    // for the first full polling tick, so the scaling settings are the simulator's.
+    bool openPort(int baudCode = kFastBaud);
 
     // Waits until the simulator has carried out `write` ("holding 4354 120") since `mark` writes.
     bool waitForWrite(const std::string& write, std::size_t mark = 0);
