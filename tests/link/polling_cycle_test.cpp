@@ -165,18 +165,18 @@ TEST_F(PollingTest, EveryOpenReadsTheConfigurationOnItsFirstTick) {
     EXPECT_EQ(configTicks, (std::vector<int>{1, 5}));
 }
 
-// The configuration block is the first request, and its answer is lost.
-class LostFirstAnswerTest : public PollingTest {
+// The controller refuses the configuration block until the first tick has finished.
+class FailedFirstConfigurationTest : public PollingTest {
   protected:
-    static sim::SimulatorOptions LoseFirst() {
+    static sim::SimulatorOptions RefuseConfiguration() {
         sim::SimulatorOptions options = SimulatedLine::Frozen();
-        options.failFirstAnswers = 1;
+        options.exceptionHoldingRegisters = {4102};
         return options;
     }
-    LostFirstAnswerTest() : PollingTest(LoseFirst()) {}
+    FailedFirstConfigurationTest() : PollingTest(RefuseConfiguration()) {}
 };
 
-TEST_F(LostFirstAnswerTest, NothingIsStoredUntilTheConfigurationIsReadOnTheNextTick) {
+TEST_F(FailedFirstConfigurationTest, NothingIsStoredUntilTheConfigurationIsReadOnTheNextTick) {
     sim::ControllerModel& c = m_line.model();
     c.setHolding(4120, 20);  // input 2 linear, three decimals
     c.setHolding(4123, 3);
@@ -190,7 +190,10 @@ TEST_F(LostFirstAnswerTest, NothingIsStoredUntilTheConfigurationIsReadOnTheNextT
         if (reply.job.first == 4102) configTicks.push_back(ticksDone + 1);
     });
     QObject::connect(m_polling.get(), &PollingCycle::tickFinished, [&](int) {
-        if (++ticksDone == 1) afterFirst = std::make_unique<Tables>(m_state);
+        if (++ticksDone == 1) {
+            afterFirst = std::make_unique<Tables>(m_state);
+            m_line.change([](sim::SimulatorOptions& o) { o.exceptionHoldingRegisters.clear(); });
+        }
         if (ticksDone == 3) m_connection->close();
     });
     m_connection->open(kSimPort, kFastBaud, 0, 1);
