@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QTemporaryDir>
 #include <chrono>
 #include <functional>
 #include <mutex>
@@ -43,7 +44,11 @@ class SimulatedLine {
             EXPECT_TRUE(m_server.listenTcp(0));
         }
         EXPECT_TRUE(m_server.start());
-        m_ports.setDevice(kSimPort, QString::fromStdString(m_server.devicePath()));
+        // Port 1 is a link of this line's own, gone for good once the simulator stops, so that a
+        // link reopening its port never reaches the terminal another test was given since.
+        const QString device = m_linkDir.filePath(QStringLiteral("tty"));
+        EXPECT_TRUE(m_server.addLink(device.toStdString()));
+        m_ports.setDevice(kSimPort, device);
         if (tcp == Tcp::On) {
             m_ports.setDevice(kSimTcpPort,
                               QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.tcpPort()));
@@ -96,6 +101,7 @@ class SimulatedLine {
     mutable std::mutex m_writesMutex;
     std::vector<std::string> m_writes;
     std::vector<std::chrono::steady_clock::time_point> m_writeTimes;
+    QTemporaryDir m_linkDir;  // outlives the server, which removes its link when it stops
     sim::SimulatorServer m_server;
     PortDirectory m_ports;
 };
