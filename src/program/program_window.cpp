@@ -82,11 +82,10 @@ void ProgramWindow::buildGrid() {
     }
     m_grid->setLayout(heads, widths, Program::SegmentCount);
     for (int n = 1; n <= Program::SegmentCount; ++n) m_grid->setCellText(n, 0, QString::number(n));
-    m_grid->setCellWrites([](int row, int column) -> std::optional<CellWrite> {
+    m_grid->setCellWrites([](int row, int column) -> std::optional<Parameter> {
         if (row < 1 || row > Program::SegmentCount || column < 1 || column >= kSegmentColumns)
             return std::nullopt;
-        const Parameter field = SegmentFieldParameter(row, column - 1);
-        return CellWrite{field.reg, field.entered, field.range, field.retry};
+        return SegmentFieldParameter(row, column - 1);
     });
     // Rows as high as their text needs, so that most of the 24 segments are in view.
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);

@@ -17,10 +17,9 @@ constexpr std::int32_t kUpperFirst = Group::Mode + 64;
 constexpr ReadBlock kUpperGroups{kUpperFirst, Area::GroupLimits.last() - kUpperFirst + 1};
 
 // Columns 1..4 of group g: temperature, upper limit, lower limit, PID set.
-std::optional<CellWrite> GroupCell(int g, int column) {
+std::optional<Parameter> GroupCell(int g, int column) {
     if (column < 1 || column > kGroupLimitColumns) return std::nullopt;
-    const Parameter cell = GroupLimitParameter(g, column);
-    return CellWrite{cell.reg, cell.entered, cell.range, cell.retry};
+    return GroupLimitParameter(g, column);
 }
 
 GroupTable LimitTable() {

@@ -21,10 +21,9 @@ constexpr ReadBlock kUpperSets{Group::Pid(1, 0) + 64, 60};
 int SetOf(int row) { return (row - 1) / kFieldCount + 1; }
 int FieldOf(int row) { return (row - 1) % kFieldCount; }
 
-std::optional<CellWrite> ValueCell(int row, int column) {
+std::optional<Parameter> ValueCell(int row, int column) {
     if (column != kValueColumn) return std::nullopt;
-    const Parameter cell = GroupPidParameter(SetOf(row), FieldOf(row));
-    return CellWrite{cell.reg, cell.entered, cell.range, cell.retry};
+    return GroupPidParameter(SetOf(row), FieldOf(row));
 }
 
 GroupTable PidSetTable() {

@@ -42,7 +42,7 @@ GroupTableWindow::GroupTableWindow(StationWindow which, StationContext& context,
     for (int r = 1; r <= table.rows; ++r) {
         for (int c = 1; c < static_cast<int>(table.heads.size()); ++c) {
             if (const auto cell = table.cells(r, c))
-                m_cellOfRegister[cell->reg] = {r, c, cell->rule};
+                m_cellOfRegister[cell->reg] = {r, c, cell->shown};
         }
     }
     connect(m_grid, &CellEditGrid::committed, this, [this](int row, int column, double entered) {

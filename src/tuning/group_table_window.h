@@ -15,8 +15,8 @@ namespace vt {
 class CellStatusBar;
 
 // What a grouped table shows: its columns, its data rows, the register blocks it reads and the
-// cells the operator edits, each with its register, rule, range and retry. An editable cell
-// shows its register by the same rule.
+// cells the operator edits, each a parameter with its register, rules, range and retry. An
+// editable cell shows its register by the parameter's display rule.
 struct GroupTable {
     QStringList heads;
     std::vector<int> widthsTwips;

@@ -97,28 +97,23 @@ void CellEditGrid::placeEditBox() {
 }
 
 void CellEditGrid::confirmEdit() {
-    const std::optional<CellWrite> target = m_cellWrites(m_selectedRow, m_selectedColumn);
+    const std::optional<Parameter> target = m_cellWrites(m_selectedRow, m_selectedColumn);
     const QString text = m_editBox->text();
-    const double entered = EntryNumber(text);
     closeEdit();
     if (!target) return;
-    if (target->range && !target->range->holds(entered)) {
+    const std::optional<std::int32_t> value =
+        ParameterValue(*target, text.toStdString(), m_context.state.Scaling);
+    if (!value || !FitsRegister(*value)) {
         emit rejected(m_selectedRow, m_selectedColumn);
         return;
     }
-    const std::int32_t value = RegisterValue(target->rule, entered, m_context.state.Scaling);
-    if (!FitsRegister(value)) {
-        emit rejected(m_selectedRow, m_selectedColumn);
-        return;
-    }
-    LinkJob job = WriteRegisterJob(m_context.state, target->reg, value, target->retry);
-    job.note = NoteFrom(this, cellCaption(*target), m_textBefore, text);
+    LinkJob job = WriteRegisterJob(m_context.state, target->reg, *value, target->retry);
+    job.note = NoteFrom(this, cellCaption(), m_textBefore, text);
     m_context.link.submit(job, this);
-    emit committed(m_selectedRow, m_selectedColumn, entered);
+    emit committed(m_selectedRow, m_selectedColumn, EntryNumber(text));
 }
 
-QString CellEditGrid::cellCaption(const CellWrite& target) const {
-    if (!target.caption.isEmpty()) return target.caption;
+QString CellEditGrid::cellCaption() const {
     const QTableWidgetItem* head = horizontalHeaderItem(m_selectedColumn);
     return QStringLiteral("%1 %2")
         .arg(cellText(m_selectedRow, 0).trimmed(), head ? head->text().trimmed() : QString())

@@ -11,17 +11,6 @@ class QLineEdit;
 
 namespace vt {
 
-// What confirming an edit of one grid cell writes: the entered number, checked against the
-// range, converted by the rule and written to the register with the retry rule. The journal of
-// writes names the cell by `caption`, or by its row text and column head when that is empty.
-struct CellWrite {
-    std::int32_t reg = 0;
-    ScalingRule rule = ScalingRule::Raw;
-    std::optional<EntryRange> range{};
-    RetryRule retry = RetryRule::OnAnyFailure;
-    QString caption{};
-};
-
 // Grid columns are given in twips, as the controller's windows were laid out.
 int TwipsToPixels(int twips);
 
@@ -30,7 +19,9 @@ int TwipsToPixels(int twips);
 // at the start of the text against the cell's range and, if it holds and its converted value fits
 // the signed 16-bit register, writes it through the link (operator priority) and hides the box; a
 // rejected number writes nothing. Esc drops the edit.
-// Enter or F2 on the current cell starts an edit from the keyboard.
+// Enter or F2 on the current cell starts an edit from the keyboard. A cell's edit writes by its
+// parameter's register, entry rule, range and retry rule; the journal of writes names the cell
+// by its row text and column head.
 //
 // Rows are numbered as the controller's windows numbered them: row 0 is the column heads (shown
 // as the grid's header, so they stay in view), data rows from 1; column 0 holds the row texts.
@@ -39,7 +30,7 @@ int TwipsToPixels(int twips);
 class CellEditGrid : public QTableWidget {
     Q_OBJECT
   public:
-    using CellWrites = std::function<std::optional<CellWrite>(int row, int column)>;
+    using CellWrites = std::function<std::optional<Parameter>(int row, int column)>;
 
     CellEditGrid(const QString& name, StationContext& context, QWidget* parent = nullptr);
 
@@ -76,7 +67,7 @@ class CellEditGrid : public QTableWidget {
     void placeEditBox();
     void confirmEdit();
     void closeEdit();
-    QString cellCaption(const CellWrite& target) const;
+    QString cellCaption() const;
 
     StationContext& m_context;
     CellWrites m_cellWrites;

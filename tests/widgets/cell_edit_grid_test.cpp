@@ -23,9 +23,12 @@ class CellEditGridTest : public ::testing::Test {
         m_grid->setLayout(
             {QStringLiteral("分组号 "), QStringLiteral("输出上限福"), QStringLiteral("PID组")},
             {1000, 1500, 1200}, 4);
-        m_grid->setCellWrites([](int row, int column) -> std::optional<CellWrite> {
+        m_grid->setCellWrites([](int row, int column) -> std::optional<Parameter> {
             if (column != 1) return std::nullopt;
-            return CellWrite{4610 + row, ScalingRule::Raw, EntryRange{0, 100}};
+            Parameter limit =
+                NumberParameter(4610 + row, "", ScalingRule::Raw, "", RetryRule::OnAnyFailure);
+            limit.range = EntryRange{0, 100};
+            return limit;
         });
         for (int r = 1; r <= 4; ++r) m_grid->setCellText(r, 1, QString::number(r * 10));
         (new QVBoxLayout(&m_window))->addWidget(m_grid);
