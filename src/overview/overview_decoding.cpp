@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 
+#include "control_names.h"
 #include "entry_text.h"
 
 namespace vt {
@@ -58,17 +59,13 @@ struct ReadoutRule {
     Decoder decode;
 };
 
-QString Indexed(const char* control, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(index);
-}
-
 // Adds one readout per index, each decoded by `decode(state, index)`.
 template <typename Fn>
 void AddIndexed(std::vector<ReadoutRule>& rules, const char* control,
                 std::initializer_list<int> indices, Fn decode) {
     for (int i : indices) {
-        rules.push_back(
-            {Indexed(control, i), [decode, i](const ControllerState& s) { return decode(s, i); }});
+        rules.push_back({ArrayControlName(control, i),
+                         [decode, i](const ControllerState& s) { return decode(s, i); }});
     }
 }
 
@@ -86,7 +83,7 @@ constexpr Flag kCoils[] = {{0, u"手动", u"自动"},
 
 void AddStatusFlags(std::vector<ReadoutRule>& rules) {
     for (const Flag& f : kCoils) {
-        rules.push_back({Indexed("D_1RW", f.index), [f](const ControllerState& s) {
+        rules.push_back({ArrayControlName("D_1RW", f.index), [f](const ControllerState& s) {
                              // The auto/manual readout keeps its colour.
                              return FlagLook(s.CoilBits[f.index], QString::fromUtf16(f.set),
                                              QString::fromUtf16(f.clear), f.index != 0);
@@ -97,14 +94,14 @@ void AddStatusFlags(std::vector<ReadoutRule>& rules) {
                                        {2, u"DI1 ON", u"DI1 OFF"},
                                        {3, u"DI2 ON", u"DI2 OFF"}};
     for (const Flag& f : kInputs) {
-        rules.push_back({Indexed("D_2R", f.index), [f](const ControllerState& s) {
+        rules.push_back({ArrayControlName("D_2R", f.index), [f](const ControllerState& s) {
                              return FlagLook(s.InputBits[f.index], QString::fromUtf16(f.set),
                                              QString::fromUtf16(f.clear));
                          }});
     }
     static constexpr const char16_t* kFaults[] = {u"PV1开路", u"PV1短路", u"PV2开路", u"PV2短路"};
     for (int k = 0; k < 4; ++k) {
-        rules.push_back({Indexed("D_2R", 4 + k), [k](const ControllerState& s) {
+        rules.push_back({ArrayControlName("D_2R", 4 + k), [k](const ControllerState& s) {
                              return FaultLook(s.InputBits[4 + k], QString::fromUtf16(kFaults[k]));
                          }});
     }

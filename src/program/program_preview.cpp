@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "control_names.h"
 #include "program_surface.h"
 
 namespace vt {
@@ -14,10 +15,6 @@ namespace {
 
 constexpr int kGap = 4;
 constexpr int kFrameWidth = 1;
-
-QString Indexed(const char* base, int i) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i);
-}
 
 }  // namespace
 
@@ -38,9 +35,9 @@ ProgramPreview::ProgramPreview(QWidget* parent)
     m_valueStep = makeLabel(QStringLiteral("Label11"), {}, left);
     m_minimum = makeLabel(QStringLiteral("Label10"), {}, left);
     for (int i = 0; i < kPreviewValueLabels; ++i)
-        m_valueLabels[i] = makeLabel(Indexed("Label6", i), {}, right);
+        m_valueLabels[i] = makeLabel(ArrayControlName("Label6", i), {}, right);
     for (int i = 0; i < kPreviewTimeLabels; ++i)
-        m_timeLabels[i] = makeLabel(Indexed("Label8", i), {}, Qt::AlignCenter);
+        m_timeLabels[i] = makeLabel(ArrayControlName("Label8", i), {}, Qt::AlignCenter);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "control_names.h"
 #include "trend_surface.h"
 #include "trend_text.h"
 
@@ -16,10 +17,6 @@ namespace {
 
 constexpr int kGap = 4;
 constexpr int kFrameWidth = 1;
-
-QString IndexedName(const char* base, int i) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i);
-}
 
 // Width of a date with two-digit month and day (31 December 2024), in the current font.
 int DateTextWidth(const QFontMetrics& fm) { return fm.horizontalAdvance(TrendDateText(45657.0)); }
@@ -44,12 +41,12 @@ TrendPlotArea::TrendPlotArea(QWidget* parent)
     m_slider->setRange(kSliderMin, kSliderMax);
 
     for (int i = 0; i < kAxisLabelCount; ++i) {
-        m_valueLabels[i] = makeLabel(IndexedName("Label5", i), Qt::AlignRight | Qt::AlignVCenter);
-        m_outputLabels[i] = makeLabel(IndexedName("Label6", i), Qt::AlignLeft | Qt::AlignVCenter);
+        m_valueLabels[i] = makeLabel(ArrayControlName("Label5", i), Qt::AlignRight | Qt::AlignVCenter);
+        m_outputLabels[i] = makeLabel(ArrayControlName("Label6", i), Qt::AlignLeft | Qt::AlignVCenter);
     }
     for (int i = 0; i < kTimeLabelCount; ++i) {
-        m_timeLabels[i] = makeLabel(IndexedName("Label4", i), Qt::AlignCenter);
-        m_dateLabels[i] = makeLabel(IndexedName("Label7", i), Qt::AlignCenter);
+        m_timeLabels[i] = makeLabel(ArrayControlName("Label4", i), Qt::AlignCenter);
+        m_dateLabels[i] = makeLabel(ArrayControlName("Label7", i), Qt::AlignCenter);
     }
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }

@@ -10,4 +10,8 @@ void NameCaptionlessControl(QWidget* control, const QString& name) {
     if (!qobject_cast<QLabel*>(control)) control->setAccessibleName(name);
 }
 
+QString ArrayControlName(const char* control, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(index);
+}
+
 }  // namespace vt

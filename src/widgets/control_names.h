@@ -12,4 +12,7 @@ namespace vt {
 // control carries the control name as both.
 void NameCaptionlessControl(QWidget* control, const QString& name);
 
+// The name of element `index` of a control array (`D_3W`, 7 -> `D_3W_7`).
+QString ArrayControlName(const char* control, int index);
+
 }  // namespace vt
