@@ -9,7 +9,7 @@
 namespace vt {
 
 LinkWorker::LinkWorker(PortDirectory ports)
-    : m_ports(ports), m_keeper(std::move(ports)), m_reopenTimer(this) {
+    : m_ports(std::move(ports)), m_keeper(m_ports), m_reopenTimer(this) {
     m_reopenTimer.setSingleShot(true);
     connect(&m_reopenTimer, &QTimer::timeout, this, &LinkWorker::reopenPort);
 }

@@ -24,7 +24,8 @@ class PortKeeper {
   public:
     using Clock = std::chrono::steady_clock;
 
-    explicit PortKeeper(PortDirectory ports) : m_ports(std::move(ports)) {}
+    // `ports` must outlive the keeper.
+    explicit PortKeeper(const PortDirectory& ports) : m_ports(ports) {}
 
     // Carries out one job on the master under the rules above.
     LinkReply run(ModbusMaster& master, const LinkJob& job);
@@ -37,12 +38,12 @@ class PortKeeper {
 
   private:
     struct Kept {
-        LinkJob open;                           // the operator's open: port, baud, parity
-        LinkFailure down = LinkFailure::None;   // why the port is down; None while it is open
-        int attempts = 0;                       // failed attempts to reopen since it went down
+        LinkJob open;                          // the operator's open: port, baud, parity
+        LinkFailure down = LinkFailure::None;  // why the port is down; None while it is open
+        int attempts = 0;                      // failed attempts to reopen since it went down
         std::chrono::milliseconds wait{0};
         Clock::time_point due{};
-        bool deviceMissing = false;             // the device was not there when last looked for
+        bool deviceMissing = false;  // the device was not there when last looked for
     };
 
     bool isDown(std::int32_t port) const;
@@ -51,7 +52,7 @@ class PortKeeper {
     void attemptFailed(LinkFailure reason);
     QString portName() const;
 
-    PortDirectory m_ports;
+    const PortDirectory& m_ports;
     std::optional<Kept> m_kept;
 };
 
