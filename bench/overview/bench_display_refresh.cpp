@@ -6,7 +6,6 @@
 // percentile in microseconds.
 #include <QApplication>
 #include <QTemporaryDir>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -47,19 +46,12 @@ void ChangeEverything(ControllerState& s, int round, bool faults) {
     }
 }
 
+// Times `work` for round 0, 1, ... and prints the figures of all but the first 50 rounds.
 void Report(const char* what, const std::function<void(int)>& work, int runs = 2000) {
-    for (int i = 0; i < 50; ++i) work(i);
-    std::vector<double> us;
-    us.reserve(static_cast<std::size_t>(runs));
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work(i);
-        us.push_back(
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
+    int round = 0;
+    const std::vector<double> ms = bench::TimedRuns([&] { work(round++); }, 50, runs);
     std::printf("%-42s median %8.1f us   p99 %8.1f us   (%d runs)\n", what,
-                bench::Quantile(us, 0.5), bench::Quantile(us, 0.99), runs);
+                1000.0 * bench::Quantile(ms, 0.5), 1000.0 * bench::Quantile(ms, 0.99), runs);
 }
 
 }  // namespace

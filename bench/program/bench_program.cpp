@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -44,22 +43,14 @@ double UploadWireSeconds() {
     return total;
 }
 
+// Milliseconds of `runs` redraws after 10 that are not timed.
+std::vector<double> Timed(const std::function<void()>& redraw, int runs = 400) {
+    return bench::TimedRuns(redraw, 10, runs);
+}
+
 void Print(const char* what, const std::vector<double>& ms) {
     std::printf("%-52s median %8.3f ms   p90 %8.3f ms   worst %8.3f ms\n", what,
                 bench::Quantile(ms, 0.5), bench::Quantile(ms, 0.9), bench::Quantile(ms, 1.0));
-}
-
-std::vector<double> Repeat(const std::function<void()>& work, int runs) {
-    for (int i = 0; i < 10; ++i) work();
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    return ms;
 }
 
 // Each run gives segment 1 a new set point on the controller, presses "上传曲线" and stops the
@@ -123,20 +114,16 @@ void BenchRedraw() {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     std::printf("-- preview redraw, window 1920x1080, picture box %dx%d\n", size.width(),
                 size.height());
-    Print("picture build", Repeat([&] { (void)BuildProgramPicture(mirror, 25); }, 400));
-    Print("picture build and paint", Repeat(
-                                         [&] {
-                                             QPainter painter(&image);
-                                             PaintProgramPicture(painter, image.rect(),
-                                                                 BuildProgramPicture(mirror, 25));
-                                         },
-                                         400));
-    Print("window refresh (grid, labels, picture) and render", Repeat(
-                                                                   [&] {
-                                                                       window.refresh();
-                                                                       surface->render(&image);
-                                                                   },
-                                                                   200));
+    Print("picture build", Timed([&] { (void)BuildProgramPicture(mirror, 25); }));
+    Print("picture build and paint", Timed([&] {
+              QPainter painter(&image);
+              PaintProgramPicture(painter, image.rect(), BuildProgramPicture(mirror, 25));
+          }));
+    const auto refreshAndRender = [&] {
+        window.refresh();
+        surface->render(&image);
+    };
+    Print("window refresh (grid, labels, picture) and render", Timed(refreshAndRender, 200));
 }
 
 }  // namespace

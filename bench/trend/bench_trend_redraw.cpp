@@ -4,13 +4,12 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "bench_stats.h"
 #include "controller_state.h"
 #include "screenshots.h"
 #include "trend_chart.h"
@@ -52,18 +51,8 @@ struct Figures {
 };
 
 Figures Measure(const std::function<void()>& work, int runs = 400) {
-    for (int i = 0; i < 20; ++i) work();
-    std::vector<double> ms;
-    ms.reserve(static_cast<std::size_t>(runs));
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms[ms.size() * 99 / 100]};
+    const std::vector<double> ms = bench::TimedRuns(work, 20, runs);
+    return {bench::Quantile(ms, 0.5), bench::Quantile(ms, 0.99)};
 }
 
 void Report(const char* what, QSize size, const Figures& f) {
