@@ -43,7 +43,10 @@ ConfigWindow::ConfigWindow(StationContext& context, QWidget* parent)
     connect(&m_rows, &ParameterRows::writeQueued, this,
             [this](const Parameter& parameter) { afterWrite(parameter); });
     SetUpTimer(m_read.timer(), "Timer1", kReadIntervalMs);
-    connect(&m_read, &PeriodicRead::blockRead, this, &ConfigWindow::showBlock);
+    connect(&m_read, &PeriodicRead::blockValues, this,
+            [this](std::int32_t first, const std::vector<std::int32_t>& values) {
+                m_rows.showBlock(first, values);
+            });
     m_read.start();
 }
 
@@ -89,11 +92,6 @@ void ConfigWindow::buildLayout() {
     auto* page = new QHBoxLayout(this);
     page->addWidget(frame, 1);
     page->addLayout(side);
-}
-
-void ConfigWindow::showBlock(int index, const LinkReply& reply) {
-    if (!reply.ok()) return;
-    m_rows.showBlock(m_read.blocks()[static_cast<std::size_t>(index)].first, reply.values);
 }
 
 void ConfigWindow::afterWrite(const Parameter& parameter) {

@@ -26,7 +26,6 @@ class ConfigWindow : public EditorWindow {
   private:
     void addRows();
     void buildLayout();
-    void showBlock(int index, const LinkReply& reply);
     void afterWrite(const Parameter& parameter);
     void unload() override;
 

@@ -38,6 +38,7 @@ void PeriodicRead::blockDone(int index, const LinkReply& reply) {
     if (!reply.ok()) ++m_failed;
     --m_outstanding;
     emit blockRead(index, reply);
+    if (reply.ok()) emit blockValues(m_blocks[static_cast<std::size_t>(index)].first, reply.values);
     if (m_outstanding == 0) emit cycleFinished(m_failed);
 }
 

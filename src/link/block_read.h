@@ -49,6 +49,9 @@ class PeriodicRead : public QObject {
   signals:
     // Block `index` of `blocks()` came back; `reply.values` holds its registers when ok().
     void blockRead(int index, const vt::LinkReply& reply);
+    // A block came back whole: `values` are its registers from `first` on. A failed block
+    // gives nothing, so whatever shows it stays as it was.
+    void blockValues(std::int32_t first, const std::vector<std::int32_t>& values);
     // The cycle's last block came back; `failedBlocks` of them failed.
     void cycleFinished(int failedBlocks);
 

@@ -16,12 +16,13 @@ ProgramModel::ProgramModel(ControllerLink& link, ControllerState& state, QObject
       m_link(link),
       m_state(state),
       m_parameterRead(link, state, {ProgramParameterBlock()}, kParameterReadMs, this) {
-    connect(&m_parameterRead, &PeriodicRead::blockRead, this, &ProgramModel::storeParameters);
+    connect(
+        &m_parameterRead, &PeriodicRead::blockValues, this,
+        [this](std::int32_t, const std::vector<std::int32_t>& block) { storeParameters(block); });
 }
 
-void ProgramModel::storeParameters(int, const LinkReply& reply) {
-    if (!reply.ok()) return;
-    StoreParameterBlock(m_state.CurveMirror, reply.values, m_state.Scaling);
+void ProgramModel::storeParameters(const std::vector<std::int32_t>& block) {
+    StoreParameterBlock(m_state.CurveMirror, block, m_state.Scaling);
     emit parametersRead();
 }
 

@@ -44,7 +44,7 @@ class ProgramModel : public QObject {
     void uploaded(int failedBlocks);
 
   private:
-    void storeParameters(int index, const LinkReply& reply);
+    void storeParameters(const std::vector<std::int32_t>& block);
 
     ControllerLink& m_link;
     ControllerState& m_state;

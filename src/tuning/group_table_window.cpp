@@ -49,10 +49,10 @@ GroupTableWindow::GroupTableWindow(StationWindow which, StationContext& context,
         m_grid->setCellText(row, column, NumberText(entered));
     });
     SetUpTimer(m_read.timer(), "Timer1", kRefreshIntervalMs);
-    connect(&m_read, &PeriodicRead::blockRead, this, [this](int index, const LinkReply& reply) {
-        if (reply.ok())
-            showBlock(m_read.blocks()[static_cast<std::size_t>(index)].first, reply.values);
-    });
+    connect(&m_read, &PeriodicRead::blockValues, this,
+            [this](std::int32_t first, const std::vector<std::int32_t>& values) {
+                showBlock(first, values);
+            });
     m_read.start();
     SetUpTimer(m_selectionTimer, "Timer2", kSelectionIntervalMs);
     connect(&m_selectionTimer, &QTimer::timeout, this,
