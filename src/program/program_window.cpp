@@ -31,8 +31,6 @@ constexpr int kParameterFrameColumns = 4;
 constexpr int kPartsPerParameter = 4;  // caption, editor, "DOWN", current value
 constexpr int kListWidthCharacters = 10;
 
-QString Label3Name(int offset) { return QStringLiteral("Label3_%1").arg(offset); }
-
 // An editable list as narrow as a short entry, whose open list still shows every entry whole.
 void FitList(QComboBox* list) {
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -52,7 +50,7 @@ ProgramWindow::ProgramWindow(StationContext& context, QWidget* parent)
         const ProgramParameterEntry& entry = ProgramParameters()[static_cast<std::size_t>(i)];
         m_parameterRows[static_cast<std::size_t>(i)] =
             m_rows.add(entry.parameter,
-                       {Label3Name(entry.offset), QString::fromUtf8(entry.input),
+                       {ArrayControlName("Label3", entry.offset), QString::fromUtf8(entry.input),
                         QString::fromUtf8(entry.button)},
                        RowStyle{EntryBox::LightYellow(), true});
     }
