@@ -6,15 +6,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include "control_names.h"
-#include "csv_export_control.h"
 #include "journal_columns.h"
 #include "journal_csv_exporter.h"
-#include "journal_table_model.h"
 #include "named_button.h"
-#include "record_grid.h"
 #include "station_schema.h"
 #include "window_navigator.h"
 
@@ -36,6 +32,15 @@ constexpr const char16_t* kColumnSamples[kJournalColumns] = {
     u"异常应答（代码 11）",
     u"是：异常应答（代码 11）"};
 
+RecordTableLook JournalLook() {
+    return {QStringLiteral("czjl"),
+            QStringLiteral("操作记录"),
+            QStringLiteral("JournalGrid"),
+            QStringLiteral("操作记录"),
+            QStringLiteral("正在导出操作记录…"),
+            QSize(1200, 640)};
+}
+
 QDateEdit* DateBox(const QString& name, QWidget* parent) {
     auto* box = new QDateEdit(parent);
     NameCaptionlessControl(box, name);
@@ -47,44 +52,20 @@ QDateEdit* DateBox(const QString& name, QWidget* parent) {
 }  // namespace
 
 JournalWindow::JournalWindow(StationContext& context, QWidget* parent)
-    : GuardedWindow(parent),
-      m_context(context),
+    : RecordTableWindow(
+          context, JournalLook(),
+          [this](const QString& csvPath) {
+              return std::make_unique<JournalCsvExporter>(m_context.databasePath, csvPath, m_days);
+          },
+          parent),
       m_days(QDate::currentDate(), QDate::currentDate()) {
-    setObjectName(QStringLiteral("czjl"));
-    setWindowTitle(QStringLiteral("操作记录"));
-    buildWidgets();
-    load();
-}
-
-JournalWindow::~JournalWindow() {
-    // The grid lets go of the model before the model's statements and then the connection go.
-    delete m_export;
-    m_grid->setModel(nullptr);
-    m_model.reset();
-}
-
-void JournalWindow::buildWidgets() {
-    m_grid = RecordGrid(QStringLiteral("JournalGrid"), this);
-    m_grid->horizontalHeader()->setStretchLastSection(true);
-
-    m_export = new CsvExportControl(
-        this, QStringLiteral("操作记录"), QStringLiteral("正在导出操作记录…"),
-        [this](const QString& csvPath) {
-            return std::make_unique<JournalCsvExporter>(m_context.databasePath, csvPath, m_days);
-        });
-    connect(m_export, &CsvExportControl::finished, this, &JournalWindow::exportFinished);
-    QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回上一级"), this);
-    connect(back, &QPushButton::clicked, this, &JournalWindow::goBack);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_export->button());
-    buttons->addWidget(m_export->status(), 1);
-    buttons->addWidget(back);
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(buildRangeBar());
-    page->addWidget(m_grid, 1);
-    page->addLayout(buttons);
-    resize(1200, 640);
+    grid()->horizontalHeader()->setStretchLastSection(true);
+    addAboveGrid(buildRangeBar());
+    // A station that never wrote has no journal yet: show it empty.
+    QSqlDatabase db = database();
+    if (db.isOpen()) schema::CreateWriteJournal(db);
+    const QDate today = QDate::currentDate();
+    showDays(DayRange(JournalPageReader::FirstDate(db).value_or(today), today));
 }
 
 QLayout* JournalWindow::buildRangeBar() {
@@ -111,36 +92,22 @@ QLayout* JournalWindow::buildRangeBar() {
     return bar;
 }
 
-void JournalWindow::load() {
-    setKeepOpen(true);
-    m_db = DbConnection(m_context.databasePath, QStringLiteral("czjl"));
-    // A station that never wrote has no journal yet: show it empty.
-    QSqlDatabase db = m_db.database();
-    if (m_db.isOpen()) schema::CreateWriteJournal(db);
-    const QDate today = QDate::currentDate();
-    showDays(DayRange(JournalPageReader::FirstDate(db).value_or(today), today));
-}
-
 void JournalWindow::showDays(const DayRange& days) {
     m_days = days;
     m_from->setDate(days.first);
     m_to->setDate(days.last);
-    m_grid->setModel(nullptr);
-    m_model = std::make_unique<JournalTableModel>(m_db.database(), days);
-    m_grid->setModel(m_model.get());
+    showModel(std::make_unique<JournalTableModel>(database(), days));
     fitColumns();
-    m_count->setText(QStringLiteral("共 %1 条").arg(m_model->total()));
+    m_count->setText(QStringLiteral("共 %1 条").arg(model()->total()));
 }
 
 void JournalWindow::fitColumns() {
-    const QFontMetrics metrics = m_grid->fontMetrics();
+    const QFontMetrics metrics = grid()->fontMetrics();
     for (int column = 0; column < kJournalColumns; ++column) {
         const QString sample = QString::fromUtf16(kColumnSamples[column]);
-        m_grid->setColumnWidth(column, metrics.horizontalAdvance(sample) + 16);
+        grid()->setColumnWidth(column, metrics.horizontalAdvance(sample) + 16);
     }
 }
-
-void JournalWindow::exportTo(const QString& csvPath) { m_export->exportTo(csvPath); }
 
 void JournalWindow::goBack() {
     leave();
