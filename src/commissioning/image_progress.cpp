@@ -3,16 +3,12 @@
 #include <QProgressDialog>
 #include <algorithm>
 
+#include "progress_dialog.h"
+
 namespace vt {
 
 ImageProgress::ImageProgress(QWidget* window)
-    : QObject(window), m_dialog(new QProgressDialog(window)) {
-    m_dialog->setObjectName(QStringLiteral("ImageProgress"));
-    m_dialog->setCancelButtonText(QStringLiteral("取消"));
-    m_dialog->setWindowModality(Qt::NonModal);
-    m_dialog->setMinimumDuration(0);
-    m_dialog->setAutoClose(false);
-    m_dialog->setAutoReset(false);
+    : QObject(window), m_dialog(ProgressDialog(QStringLiteral("ImageProgress"), window)) {
     m_dialog->hide();
     connect(m_dialog, &QProgressDialog::canceled, this, &ImageProgress::canceled);
 }

@@ -8,8 +8,8 @@ class QWidget;
 
 namespace vt {
 
-// How far a read or a restore of an image got, in a dialog `ImageProgress` over `window` with
-// the button "取消". Not modal: a modal dialog would run the event loop inside every update.
+// How far a read or a restore of an image got, in a progress dialog `ImageProgress` over
+// `window` with the button "取消".
 class ImageProgress : public QObject {
     Q_OBJECT
   public:

@@ -3,19 +3,16 @@
 #include <QProgressDialog>
 #include <algorithm>
 
+#include "progress_dialog.h"
+
 namespace vt {
 
 CsvExportJob::CsvExportJob(std::unique_ptr<CsvExporter> exporter, const QString& progressText,
                            QWidget* window)
     : m_exporter(std::move(exporter)),
-      m_progress(new QProgressDialog(progressText, QStringLiteral("取消"), 0, 0, window)) {
-    m_progress->setObjectName(QStringLiteral("ExportProgress"));
+      m_progress(ProgressDialog(QStringLiteral("ExportProgress"), window)) {
     m_progress->setWindowTitle(QStringLiteral("导出CSV"));
-    // Not modal: a modal dialog would run the event loop inside every progress update.
-    m_progress->setWindowModality(Qt::NonModal);
-    m_progress->setMinimumDuration(0);
-    m_progress->setAutoClose(false);
-    m_progress->setAutoReset(false);
+    m_progress->setLabelText(progressText);
     connect(m_progress, &QProgressDialog::canceled, this, [this] { end(false); });
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &CsvExportJob::step);
