@@ -25,15 +25,10 @@ class JournalRows : public CsvRowSource {
     bool atEnd() const override { return !m_reader || m_reader->atEnd(); }
 
     std::vector<QStringList> next(int limit) override {
-        std::vector<QStringList> rows;
-        for (const JournalEntry& entry : m_reader->next(limit)) {
-            QStringList cells;
-            cells.reserve(kJournalColumns);
-            for (int column = 0; column < kJournalColumns; ++column)
-                cells << JournalCellText(entry, static_cast<JournalColumn>(column));
-            rows.push_back(std::move(cells));
-        }
-        return rows;
+        return CellRows(m_reader->next(limit), kJournalColumns,
+                        [](const JournalEntry& entry, int column) {
+                            return JournalCellText(entry, static_cast<JournalColumn>(column));
+                        });
     }
 
     void close() override { m_reader.reset(); }

@@ -23,15 +23,7 @@ class RingRows : public CsvRowSource {
     bool atEnd() const override { return !m_reader || m_reader->atEnd(); }
 
     std::vector<QStringList> next(int limit) override {
-        std::vector<QStringList> rows;
-        for (const RingRecord& record : m_reader->next(limit)) {
-            QStringList cells;
-            cells.reserve(kRingTableColumns);
-            for (int column = 0; column < kRingTableColumns; ++column)
-                cells << RingCellText(record, column);
-            rows.push_back(std::move(cells));
-        }
-        return rows;
+        return CellRows(m_reader->next(limit), kRingTableColumns, RingCellText);
     }
 
     void close() override { m_reader.reset(); }

@@ -29,6 +29,21 @@ class CsvRowSource {
     virtual void close() = 0;
 };
 
+// The rows of `records`, `columns` cells to a row, each cell as `cellText(record, column)`.
+template <typename Record, typename CellText>
+std::vector<QStringList> CellRows(const std::vector<Record>& records, int columns,
+                                  CellText cellText) {
+    std::vector<QStringList> rows;
+    rows.reserve(records.size());
+    for (const Record& record : records) {
+        QStringList cells;
+        cells.reserve(columns);
+        for (int column = 0; column < columns; ++column) cells << cellText(record, column);
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
 // Saves the rows of a source as a CSV file for a spreadsheet: UTF-8 with a byte-order mark, the
 // header row, then one line per row. It reads on a connection of its own, inside one read
 // transaction, so the file is one consistent picture of the table while the station goes on
