@@ -2,12 +2,12 @@
 
 #include <QScreen>
 
+#include "editor_factory.h"
+#include "guarded_window.h"
 #include "history_table_window.h"
 #include "history_window.h"
 #include "journal_window.h"
 #include "overview_window.h"
-#include "editor_factory.h"
-#include "guarded_window.h"
 
 namespace vt {
 
@@ -15,8 +15,7 @@ StationWindowFlow::StationWindowFlow(ControllerState& state, ControllerLink& lin
                                      PollingCycle& polling, LinkConnection& connection,
                                      const PortDirectory& ports, const QString& databasePath,
                                      QObject* parent)
-    : QObject(parent),
-      m_context{state, link, polling, connection, ports, databasePath, *this} {}
+    : QObject(parent), m_context{state, link, polling, connection, ports, databasePath, *this} {}
 
 StationWindowFlow::~StationWindowFlow() {
     for (QWidget* window : std::initializer_list<QWidget*>{m_editor, m_journal, m_historyTable,
@@ -76,31 +75,25 @@ void StationWindowFlow::returnFromHistory() {
     showOverview();
 }
 
-void StationWindowFlow::openHistoryTable() {
+template <typename Window>
+void StationWindowFlow::openOverHistory(QPointer<Window>& window) {
     if (m_history) m_history->hide();
-    Unload(m_historyTable);
-    m_historyTable = new HistoryTableWindow(m_context);
-    m_historyTable->show();
+    Unload(window);
+    window = new Window(m_context);
+    window->show();
 }
 
-void StationWindowFlow::returnFromHistoryTable() {
-    Unload(m_historyTable);
-    m_historyTable = nullptr;
+template <typename Window>
+void StationWindowFlow::returnToHistory(QPointer<Window>& window) {
+    Unload(window);
+    window = nullptr;
     if (m_history) ShowFullSize(m_history);
 }
 
-void StationWindowFlow::openJournal() {
-    if (m_history) m_history->hide();
-    Unload(m_journal);
-    m_journal = new JournalWindow(m_context);
-    m_journal->show();
-}
-
-void StationWindowFlow::returnFromJournal() {
-    Unload(m_journal);
-    m_journal = nullptr;
-    if (m_history) ShowFullSize(m_history);
-}
+void StationWindowFlow::openHistoryTable() { openOverHistory(m_historyTable); }
+void StationWindowFlow::returnFromHistoryTable() { returnToHistory(m_historyTable); }
+void StationWindowFlow::openJournal() { openOverHistory(m_journal); }
+void StationWindowFlow::returnFromJournal() { returnToHistory(m_journal); }
 
 void StationWindowFlow::exitStation() { emit exitRequested(); }
 

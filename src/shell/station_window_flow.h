@@ -19,7 +19,7 @@ class JournalWindow;
 // ask for its own unload from inside one of its handlers.
 class StationWindowFlow : public QObject, public WindowNavigator {
     Q_OBJECT
-public:
+  public:
     StationWindowFlow(ControllerState& state, ControllerLink& link, PollingCycle& polling,
                       LinkConnection& connection, const PortDirectory& ports,
                       const QString& databasePath, QObject* parent = nullptr);
@@ -44,12 +44,18 @@ public:
     void returnFromJournal() override;
     void exitStation() override;
 
-signals:
+  signals:
     void exitRequested();
 
-private:
+  private:
     static void ShowFullSize(QWidget* window);
     static void Unload(QWidget* window);
+    // A window the history window hides behind (the history table, the journal), and the way
+    // back from it to the history window as it was left.
+    template <typename Window>
+    void openOverHistory(QPointer<Window>& window);
+    template <typename Window>
+    void returnToHistory(QPointer<Window>& window);
 
     StationContext m_context;
     QPointer<OverviewWindow> m_overview;
