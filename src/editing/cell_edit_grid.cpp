@@ -6,19 +6,13 @@
 #include <QScrollBar>
 
 #include "control_names.h"
-#include "controller_link.h"
 #include "entry_text.h"
-#include "journal_note.h"
-#include "link_jobs.h"
+#include "parameter_write.h"
 
 namespace vt {
 
 namespace {
 constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
-
-// A converted value the controller's signed 16-bit register can hold; anything else would be
-// stored wrapped round.
-bool FitsRegister(std::int32_t value) { return value >= -32768 && value <= 32767; }
 
 }  // namespace
 
@@ -79,8 +73,8 @@ bool CellEditGrid::startEdit(int row, int column) {
     m_selectedRow = row;
     m_selectedColumn = column;
     setCurrentCell(row - 1, column);
-    m_textBefore = cellText(row, column);
-    m_editBox->setText(m_textBefore);
+    m_textBefore = m_polledText ? m_polledText(row, column) : cellText(row, column);
+    m_editBox->setText(cellText(row, column));
     placeEditBox();
     m_editBox->show();
     m_editBox->raise();
@@ -101,15 +95,10 @@ void CellEditGrid::confirmEdit() {
     const QString text = m_editBox->text();
     closeEdit();
     if (!target) return;
-    const std::optional<std::int32_t> value =
-        ParameterValue(*target, text.toStdString(), m_context.state.Scaling);
-    if (!value || !FitsRegister(*value)) {
+    if (!WriteEntry(m_context, this, this, {*target, cellCaption(), m_textBefore, text})) {
         emit rejected(m_selectedRow, m_selectedColumn);
         return;
     }
-    LinkJob job = WriteRegisterJob(m_context.state, target->reg, *value, target->retry);
-    job.note = NoteFrom(this, cellCaption(), m_textBefore, text);
-    m_context.link.submit(job, this);
     emit committed(m_selectedRow, m_selectedColumn, EntryNumber(text));
 }
 

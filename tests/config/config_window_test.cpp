@@ -216,6 +216,18 @@ TEST_F(ConfigWindowTest, ClosedPortKeepsTheLabelsAndDownReportsNothing) {
     EXPECT_TRUE(m_window->KeepOpen());
 }
 
+TEST_F(ConfigWindowTest, TheThirdDigitalInputListIsLeftWithoutAWrite) {
+    ASSERT_TRUE(test::ShowActive(m_window.get()));
+    test::Find<QTabWidget>(m_window.get(), "SSTab2")->setCurrentIndex(4);
+    QComboBox* di3 = list("Combo16");
+    di3->setFocus();
+    QTest::keyClick(di3, Qt::Key_Down);  // an entry chosen, as the operator does
+    ASSERT_EQ(di3->currentIndex(), 1);
+    list("Combo14")->setFocus();
+    ASSERT_TRUE(m_rig.waitIdle());
+    EXPECT_TRUE(m_rig.journal().empty());
+}
+
 TEST_F(ConfigWindowTest, PollingKeepsRunningBesideTheWindowsReads) {
     m_window->readCycle().timer().setInterval(50);
     QSignalSpy ticks(&m_rig.polling, &PollingCycle::tickFinished);

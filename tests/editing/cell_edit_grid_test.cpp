@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -97,6 +98,25 @@ TEST_F(CellEditGridTest, EnterWritesAnAcceptedNumberAndDropsARejectedOne) {
     ASSERT_EQ(committed.count(), 1);
     EXPECT_EQ(committed.at(0).at(2).toDouble(), 99.5);
     EXPECT_EQ(m_rig.writesSince(mark), std::vector<std::string>{"holding 4611 100"});
+}
+
+TEST_F(CellEditGridTest, AnImageBeyondTheSignedRegisterIsRefusedWithAMessageAsInARow) {
+    m_grid->setCellWrites([](int row, int column) -> std::optional<Parameter> {
+        if (column != 1) return std::nullopt;
+        return NumberParameter(4610 + row, "", ScalingRule::Tenths);
+    });
+    QSignalSpy rejected(m_grid, &CellEditGrid::rejected);
+    const std::size_t mark = m_rig.writeCount();
+    clickCell(1, 1);
+    type("3276.8");
+    EXPECT_EQ(rejected.count(), 1);
+    auto* message = m_window.findChild<QMessageBox*>(QStringLiteral("RegisterRefusal"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    clickCell(1, 1);
+    type("-3276.8");
+    ASSERT_TRUE(m_rig.waitForWrite("holding 4611 -32768", mark));
+    EXPECT_EQ(m_rig.writesSince(mark), std::vector<std::string>{"holding 4611 -32768"});
 }
 
 TEST_F(CellEditGridTest, AQuickSecondClickEditsAgain) {
