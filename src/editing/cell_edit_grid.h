@@ -16,9 +16,8 @@ int TwipsToPixels(int twips);
 
 // A grid of controller values that the operator edits one cell at a time: a click on an editable
 // cell lays the edit box `Text1` over it with the cell's text selected; Enter checks the number
-// at the start of the text against the cell's range and, if it holds and its converted value fits
-// the signed 16-bit register, writes it through the link (operator priority) and hides the box; a
-// rejected number writes nothing. Esc drops the edit.
+// at the start of the text and writes it by `WriteEntry` as a parameter row does (range, register
+// fit, retry rule, journal note) and hides the box; a rejected number writes nothing. Esc drops the edit.
 // Enter or F2 on the current cell starts an edit from the keyboard. A cell's edit writes by its
 // parameter's register, entry rule, range and retry rule; the journal of writes names the cell
 // by its row text and column head.
@@ -26,7 +25,8 @@ int TwipsToPixels(int twips);
 // Rows are numbered as the controller's windows numbered them: row 0 is the column heads (shown
 // as the grid's header, so they stay in view), data rows from 1; column 0 holds the row texts.
 // Refreshing cells never touches the edit box, so a refresh cannot disturb typing. A write's
-// journal note holds the cell's text when the edit started and the text the operator entered.
+// journal note holds what the controller held (the polled value where the window gives one, else
+// the cell's text when the edit started) and the text the operator entered.
 class CellEditGrid : public QTableWidget {
     Q_OBJECT
   public:
@@ -38,6 +38,10 @@ class CellEditGrid : public QTableWidget {
     void setLayout(const QStringList& heads, const std::vector<int>& widthsTwips, int dataRows);
     // Which cells may be edited and what their edit writes; none: the cell is not editable.
     void setCellWrites(CellWrites cellWrites) { m_cellWrites = std::move(cellWrites); }
+    // What the controller holds for a cell, from the polled controller state, for the journal's
+    // note; unset, the cell's text when the edit started.
+    using PolledText = std::function<QString(int row, int column)>;
+    void setPolledText(PolledText polledText) { m_polledText = std::move(polledText); }
 
     // Sets a cell's text (data rows from 1), repainting only when it changes.
     void setCellText(int row, int column, const QString& text);
@@ -71,6 +75,7 @@ class CellEditGrid : public QTableWidget {
 
     StationContext& m_context;
     CellWrites m_cellWrites;
+    PolledText m_polledText;
     QLineEdit* m_editBox = nullptr;
     int m_selectedRow = 0;
     int m_selectedColumn = 0;

@@ -1,8 +1,6 @@
 #include "parameter_rows.h"
 
-#include "controller_link.h"
-#include "journal_note.h"
-#include "link_jobs.h"
+#include "parameter_write.h"
 #include "readout_label.h"
 
 namespace vt {
@@ -13,7 +11,12 @@ ParameterRows::ParameterRows(StationContext& context, QWidget* parent)
 ParameterRow* ParameterRows::add(const Parameter& parameter, const RowNames& names,
                                  const RowStyle& style) {
     auto* row = new ParameterRow(parameter, names, m_parent, style);
-    connect(row, &ParameterRow::writeRequested, this, [this, row] { write(*row); });
+    // A row without a register (a list shown for its own sake) writes nothing at all.
+    if (parameter.reg != 0) {
+        const std::size_t index = m_rows.size();
+        connect(row, &ParameterRow::writeRequested, this,
+                [this, row, index] { write(*row, index); });
+    }
     m_rows.push_back(row);
     return row;
 }
@@ -34,15 +37,17 @@ void ParameterRows::showBlock(std::int32_t first, std::span<const std::int32_t> 
     }
 }
 
-void ParameterRows::write(const ParameterRow& row) {
-    const std::optional<std::int32_t> value = row.registerValue(m_context.state.Scaling);
-    if (!value) return;
+QString ParameterRows::polledText(std::size_t index) const {
+    return m_polledText ? m_polledText(index) : m_rows[index]->value()->text();
+}
+
+void ParameterRows::write(const ParameterRow& row, std::size_t index) {
     const Parameter& parameter = row.parameter();
-    LinkJob job = WriteRegisterJob(m_context.state, parameter.reg, *value, parameter.retry);
-    job.note = NoteFrom(m_parent, QString::fromUtf8(parameter.caption), row.value()->text(),
-                        row.entryText());
-    m_context.link.submit(job, this);
-    emit writeQueued(parameter, *value);
+    const std::optional<std::int32_t> value =
+        WriteEntry(m_context, m_parent, this,
+                   {parameter, QString::fromUtf8(parameter.caption), polledText(index),
+                    row.entryText()});
+    if (value) emit writeQueued(parameter, *value);
 }
 
 }  // namespace vt

@@ -54,6 +54,9 @@ ProgramWindow::ProgramWindow(StationContext& context, QWidget* parent)
                         QString::fromUtf8(entry.button)},
                        RowStyle{EntryBox::LightYellow(), true});
     }
+    m_rows.setPolledText([this](std::size_t i) {
+        return NumberText(m_model.mirror().Parameters[ProgramParameters()[i].offset]);
+    });
     buildGrid();
     m_preview = new ProgramPreview(this);
     m_status = new CellStatusBar(CellStatusBar::Clock::DateAndTime, this);
@@ -85,6 +88,7 @@ void ProgramWindow::buildGrid() {
             return std::nullopt;
         return SegmentFieldParameter(row, column - 1);
     });
+    m_grid->setPolledText([this](int row, int column) { return fieldText(row, column - 1); });
     // Rows as high as their text needs, so that most of the 24 segments are in view.
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     int width = 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width();
@@ -128,7 +132,7 @@ QGroupBox* ProgramWindow::buildCurveFrame() {
     connect(select, &QPushButton::clicked, this, [this, select] {
         const QString entered = m_curveChoice->currentText();
         m_model.selectCurve(EntryCode(entered),
-                            NoteFrom(this, select->text(), m_curve->text(), entered));
+                            NoteFrom(this, select->text(), curveText(), entered));
     });
     auto* row = new QHBoxLayout(frame);
     row->addWidget(m_curve);
@@ -165,14 +169,21 @@ void ProgramWindow::refresh() {
     const ProgramMirror& mirror = m_model.mirror();
     m_status->showCell(m_grid->selectedRow(), m_grid->selectedColumn());
     m_status->showClock(QDateTime::currentDateTime());
-    m_curve->showText(NumberText(state.RunValue[Run::CurveNumber.element]));
+    m_curve->showText(curveText());
     for (std::size_t i = 0; i < m_parameterRows.size(); ++i)
-        m_parameterRows[i]->showText(NumberText(mirror.Parameters[ProgramParameters()[i].offset]));
+        m_parameterRows[i]->showText(m_rows.polledText(i));
     for (int n = 1; n <= Program::SegmentCount; ++n) {
-        for (int k = 0; k < ProgramMirror::kFieldCount; ++k)
-            m_grid->setCellText(n, k + 1, QString::number(mirror.field(n, k)));
+        for (int k = 0; k < ProgramMirror::kFieldCount; ++k) m_grid->setCellText(n, k + 1, fieldText(n, k));
     }
     m_preview->setPicture(BuildProgramPicture(mirror, StartValue(state)));
+}
+
+QString ProgramWindow::curveText() const {
+    return NumberText(m_context.state.RunValue[Run::CurveNumber.element]);
+}
+
+QString ProgramWindow::fieldText(int segment, int field) const {
+    return QString::number(m_model.mirror().field(segment, field));
 }
 
 void ProgramWindow::upload() {

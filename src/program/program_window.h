@@ -43,6 +43,9 @@ class ProgramWindow : public EditorWindow {
     QGroupBox* buildCurveFrame();
     void buildGrid();
     void buildLayout();
+    // The curve number and a segment field as the controller last reported them.
+    QString curveText() const;
+    QString fieldText(int segment, int field) const;
     void cellEdited(int row, int column, double entered);
     void restartTimers();
     void uploadFinished();

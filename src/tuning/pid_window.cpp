@@ -20,6 +20,9 @@ PidWindow::PidWindow(StationContext& context, QWidget* parent)
     for (int i = 0; i < kPidParameterCount; ++i) {
         m_rows.add(PidParameters()[static_cast<std::size_t>(i)], IndexedRowNames(i));
     }
+    // The journal's "before" is what the polling cycle last stored, even before the first tick.
+    m_rows.setPolledText(
+        [this](std::size_t i) { return NumberText(m_context.state.PidParam[i]); });
     buildLayout();
     SetUpTimer(m_displayTimer, "Timer1", kDisplayIntervalMs);
     connect(&m_displayTimer, &QTimer::timeout, this, &PidWindow::showValues);
@@ -36,9 +39,8 @@ void PidWindow::buildLayout() {
 }
 
 void PidWindow::showValues() {
-    for (int i = 0; i < kPidParameterCount; ++i) {
-        m_rows.rows()[static_cast<std::size_t>(i)]->showText(
-            NumberText(m_context.state.PidParam[i]));
+    for (std::size_t i = 0; i < m_rows.rows().size(); ++i) {
+        m_rows.rows()[i]->showText(m_rows.polledText(i));
     }
 }
 

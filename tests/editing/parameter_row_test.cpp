@@ -5,6 +5,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -96,6 +99,39 @@ TEST_F(ParameterRowTest, FocusLossWritesOnlyWhatTheOperatorTyped) {
     m_tenths->entry()->setFocus();  // in and out again without typing
     ASSERT_TRUE(m_rig.waitIdle());
     EXPECT_EQ(m_rig.writesSince(mark), std::vector<std::string>{"holding 264 125"});
+}
+
+TEST_F(ParameterRowTest, APopupInTheMiddleOfTypingSendsOnlyTheWholeEntry) {
+    const std::size_t mark = m_rig.writeCount();
+    QLineEdit* entry = m_focusLoss->entry();
+    entry->setFocus();
+    QTest::keyClicks(entry, "12");
+    QMenu menu(entry);  // as a context menu opened over the box
+    menu.addAction(QStringLiteral("复制"));
+    menu.popup(entry->mapToGlobal(QPoint(2, 2)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    menu.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entry->hasFocus(); }));
+    QTest::keyClicks(entry, ".5");
+    m_tenths->entry()->setFocus();
+    ASSERT_TRUE(m_rig.waitForWrite("holding 264 125", mark));
+    ASSERT_TRUE(m_rig.waitIdle());
+    EXPECT_EQ(m_rig.writesSince(mark), std::vector<std::string>{"holding 264 125"});
+}
+
+TEST_F(ParameterRowTest, AnImageBeyondTheSignedRegisterIsRefusedWithAMessage) {
+    const std::size_t mark = m_rig.writeCount();
+    m_tenths->entry()->setText(QStringLiteral("3276.8"));  // 32768
+    QTest::mouseClick(m_tenths->button(), Qt::LeftButton);
+    auto* message = m_window.findChild<QMessageBox*>(QStringLiteral("RegisterRefusal"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->text().contains(QStringLiteral("3276.8")));
+    m_tenths->entry()->setText(QStringLiteral("-3276.8"));  // -32768 fits
+    QTest::mouseClick(m_tenths->button(), Qt::LeftButton);
+    ASSERT_TRUE(m_rig.waitForWrite("holding 4103 -32768", mark));
+    ASSERT_TRUE(m_rig.waitIdle());
+    EXPECT_EQ(m_rig.writesSince(mark), std::vector<std::string>{"holding 4103 -32768"});
 }
 
 TEST_F(ParameterRowTest, WritesAreJournaledAsTheOperatorSawThem) {

@@ -84,6 +84,17 @@ INSTANTIATE_TEST_SUITE_P(Rules, PidRowWriteTest,
                                            RowWrite{3, "", "holding 4356 0"},
                                            RowWrite{5, "１２", "holding 4358 120"}));
 
+TEST_F(PidWindowTest, AWriteBeforeTheFirstDisplayTickJournalsThePolledValue) {
+    m_rig.polling.stop();
+    ASSERT_TRUE(m_rig.waitIdle());
+    m_rig.state.PidParam[2] = 2.5f;  // polled, not yet shown
+    write(2, QStringLiteral("12.5"));
+    ASSERT_TRUE(m_rig.waitForWrite("holding 4355 125"));
+    ASSERT_TRUE(m_rig.waitIdle());
+    ASSERT_EQ(m_rig.journal().size(), 1u);
+    EXPECT_EQ(m_rig.journal().front().before, QStringLiteral("2.5"));
+}
+
 TEST_F(PidWindowTest, TenthsRowsRetryOnAnyFailureTheOthersOnNoAnswerOnly) {
     m_rig.line.change([](sim::SimulatorOptions& o) { o.exceptionHoldingRegisters = {4354, 4355}; });
     const auto requests = [&] { return m_rig.line.server().requestsReceived(); };
