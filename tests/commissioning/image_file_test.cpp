@@ -8,6 +8,7 @@
 #include <set>
 
 #include "controller_map.h"
+#include "image_comparison.h"
 
 namespace vt {
 namespace {
@@ -77,6 +78,25 @@ INSTANTIATE_TEST_SUITE_P(
         MapRow{4689, "分组 20 PID组", kAnyFailure}, MapRow{7, "当前曲线", kNoAnswer},
         MapRow{8204, "第三行显示", kNoAnswer}, MapRow{8208, "", kNoAnswer},
         MapRow{8398, "第24段 NAlm", kAnyFailure}, MapRow{8400, "第24段", kAnyFailure}));
+
+// The edges of the communication settings (4157..4160) and the network block (4191..4203),
+// which a restore leaves unticked in advance because they can cut the link.
+struct TickEdge {
+    std::int32_t reg;
+    bool ticked;
+};
+
+class ImageTickEdgeTest : public ::testing::TestWithParam<TickEdge> {};
+
+TEST_P(ImageTickEdgeTest, OnlyWhatCanCutTheLinkIsLeftUnticked) {
+    EXPECT_EQ(ImageComparison::TickedInAdvance(GetParam().reg), GetParam().ticked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, ImageTickEdgeTest,
+                         ::testing::Values(TickEdge{4156, true}, TickEdge{4157, false},
+                                           TickEdge{4160, false}, TickEdge{4161, true},
+                                           TickEdge{4190, true}, TickEdge{4191, false},
+                                           TickEdge{4203, false}, TickEdge{4204, true}));
 
 TEST(ImageFileTest, SavedImageReadsBackWithEveryRegisterAndItsOrigin) {
     const ImageFile sample = Sample();

@@ -92,6 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{ScalingRule::AuxScale, AuxLinear(3), 1.5, 1500},
                       EntryCase{ScalingRule::Signal, Linear(21, 0), 12.5, 1250},
                       EntryCase{ScalingRule::Signal, Linear(5, 0), 12.5, 12500},
+                      // Rounded, not cut off: neither product is exact in binary.
+                      EntryCase{ScalingRule::Signal, Linear(21, 0), 1.15, 115},
+                      EntryCase{ScalingRule::Signal, Linear(5, 0), 1.005, 1005},
                       EntryCase{ScalingRule::Raw, Celsius(), 1e12, 2147483647}));
 
 TEST(EntryParse, FullWidthFormsReadAsTheirAsciiForms) {

@@ -211,7 +211,10 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ProgramParameterWriteTest,
     ::testing::Values(ParameterWrite{"CB3", "Command1d", "2:来电从第一段运行 ", "holding 8198 2"},
                       ParameterWrite{"CB3", "Command1d", "4", "holding 8198 4"},
-                      ParameterWrite{"TextA_1", "Command1_1", "2.5", "holding 8194 25"}));
+                      ParameterWrite{"TextA_1", "Command1_1", "2.5", "holding 8194 25"},
+                      // Loop start and loop end through their own controls.
+                      ParameterWrite{"TextA_9", "Command1_9", "3", "holding 8202 3"},
+                      ParameterWrite{"TextA_10", "Command1_10", "5", "holding 8203 5"}));
 
 TEST_F(ProgramWindowTest, GridKeepsThePreviousCurveAfterASelectionUntilAnUpload) {
     upload();
