@@ -16,6 +16,7 @@
 
 #include "bench_stats.h"
 #include "config_window.h"
+#include "image_commands.h"
 #include "controller_map.h"
 #include "image_compare_window.h"
 #include "image_file.h"
@@ -82,11 +83,12 @@ void MeasureSave(int baudCode, int runs) {
     bench.rig.polling.start();
     QTemporaryDir dir;
     ConfigWindow window(bench.rig.context);
+    auto* image = new ImageCommands(bench.rig.context, &window, window.commandPlace());
     for (int i = 0; i < runs; ++i) {
-        QSignalSpy saved(&window.image(), &ImageCommands::saved);
+        QSignalSpy saved(image, &ImageCommands::saved);
         const QString path = dir.filePath(QStringLiteral("image%1.json").arg(i));
         inWindow.push_back(Time(
-            saved, [&] { window.image().saveTo(path); },
+            saved, [&] { image->saveTo(path); },
             [](const QList<QVariant>& args) { return args.at(0).toBool(); }));
     }
     const double wire = ReadWireSeconds(baudCode);
@@ -108,19 +110,20 @@ void MeasureCompareAndRestore(int baudCode, int runs) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("image.json"));
     ConfigWindow window(bench.rig.context);
-    QSignalSpy saved(&window.image(), &ImageCommands::saved);
-    window.image().saveTo(path);
+    auto* image = new ImageCommands(bench.rig.context, &window, window.commandPlace());
+    QSignalSpy saved(image, &ImageCommands::saved);
+    image->saveTo(path);
     if (!saved.wait(kWaitMs)) return;
     std::vector<double> compares;
     std::vector<double> restores;
     for (int i = 0; i < runs; ++i) {
         for (const auto& [reg, value] : kChanges)
             bench.rig.line.model().setHolding(reg, static_cast<std::int16_t>(value));
-        QSignalSpy compared(&window.image(), &ImageCommands::compared);
+        QSignalSpy compared(image, &ImageCommands::compared);
         compares.push_back(Time(
-            compared, [&] { window.image().compareWith(path); },
+            compared, [&] { image->compareWith(path); },
             [](const QList<QVariant>& args) { return args.at(0).toBool(); }));
-        ImageCompareWindow* compare = window.image().compareWindow();
+        ImageCompareWindow* compare = image->compareWindow();
         if (!compare || compare->comparison().tickedCount() != 20) {
             std::printf("the compare did not find the 20 differences\n");
             return;

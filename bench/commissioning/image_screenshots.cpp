@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "config_window.h"
+#include "image_commands.h"
 #include "controller_map.h"
 #include "image_compare_window.h"
 #include "screenshots.h"
@@ -54,22 +55,23 @@ int main(int argc, char** argv) {
     const QString path = dir.filePath(QStringLiteral("VT5800_参数_20240506_103000.json"));
 
     vt::ConfigWindow config(rig.context);
+    auto* image = new vt::ImageCommands(rig.context, &config, config.commandPlace());
     config.resize(size);
     config.show();
     QSignalSpy cycles(&config.readCycle(), &vt::PeriodicRead::cycleFinished);
     config.readCycle().readNow();
     if (!cycles.wait(5000)) return 1;
-    QSignalSpy saved(&config.image(), &vt::ImageCommands::saved);
-    config.image().saveTo(path);
+    QSignalSpy saved(image, &vt::ImageCommands::saved);
+    image->saveTo(path);
     if (!saved.wait(5000)) return 1;
     vt::bench::SaveScreenshot(config, folder, QStringLiteral("image-save-1366x768.png"));
 
     for (const auto& [reg, value] : kChanges)
         rig.line.model().setHolding(reg, static_cast<std::int16_t>(value));
-    QSignalSpy compared(&config.image(), &vt::ImageCommands::compared);
-    config.image().compareWith(path);
+    QSignalSpy compared(image, &vt::ImageCommands::compared);
+    image->compareWith(path);
     if (!compared.wait(5000)) return 1;
-    vt::ImageCompareWindow* window = config.image().compareWindow();
+    vt::ImageCompareWindow* window = image->compareWindow();
     window->resize(size);
     vt::bench::SaveScreenshot(*window, folder, QStringLiteral("image-compare-1366x768.png"));
 

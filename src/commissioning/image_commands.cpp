@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -27,7 +28,7 @@ void ShowOutcome(QLabel& status, bool ok, const QString& message) {
 
 }  // namespace
 
-ImageCommands::ImageCommands(StationContext& context, QWidget* window)
+ImageCommands::ImageCommands(StationContext& context, QWidget* window, QBoxLayout* place)
     : QObject(window),
       m_context(context),
       m_window(window),
@@ -38,6 +39,11 @@ ImageCommands::ImageCommands(StationContext& context, QWidget* window)
       m_progress(new ImageProgress(window)) {
     m_status->setObjectName(QStringLiteral("ImageStatus"));
     m_status->setWordWrap(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_compare);
+    place->addLayout(buttons);
+    place->addWidget(m_status);
     connect(m_save, &QPushButton::clicked, this, &ImageCommands::chooseSaveFile);
     connect(m_compare, &QPushButton::clicked, this, &ImageCommands::chooseCompareFile);
     connect(m_reader, &ImageReader::progress, m_progress, &ImageProgress::show);

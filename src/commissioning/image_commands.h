@@ -7,6 +7,7 @@
 #include "controller_image.h"
 #include "station_context.h"
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -22,11 +23,12 @@ class ImageReader;
 // progress and a cancel, and only when every read succeeded writes the image file in one piece.
 // "比较参数" (`CommandCompare`) checks the chosen file whole, reads the controller the same way
 // and opens the compare window over `window`, which hides until the compare window returns.
-// The buttons choose a file; saveTo() and compareWith() take it.
+// The buttons choose a file; saveTo() and compareWith() take it. The buttons and the line stand
+// in `place`, a layout of `window` (the configuration window's place for commands).
 class ImageCommands : public QObject {
     Q_OBJECT
   public:
-    ImageCommands(StationContext& context, QWidget* window);
+    ImageCommands(StationContext& context, QWidget* window, QBoxLayout* place);
     ~ImageCommands() override;
 
     QPushButton* saveButton() const { return m_save; }

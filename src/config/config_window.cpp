@@ -36,8 +36,7 @@ RowNames NamesOf(const ConfigEntry& entry) {
 ConfigWindow::ConfigWindow(StationContext& context, QWidget* parent)
     : EditorWindow(StationWindow::CONFIG1, context, parent),
       m_rows(context, this),
-      m_read(context.link, context.state, ConfigReads(), kReadIntervalMs, this),
-      m_image(new ImageCommands(context, this)) {
+      m_read(context.link, context.state, ConfigReads(), kReadIntervalMs, this)) {
     addRows();
     buildLayout();
     connect(&m_rows, &ParameterRows::writeQueued, this,
@@ -82,11 +81,8 @@ void ConfigWindow::buildLayout() {
     auto* side = new QVBoxLayout;
     side->addWidget(NetworkBlock(byPlace.back()));
     side->addStretch(1);
-    auto* imageButtons = new QHBoxLayout;
-    imageButtons->addWidget(m_image->saveButton());
-    imageButtons->addWidget(m_image->compareButton());
-    side->addLayout(imageButtons);
-    side->addWidget(m_image->status());
+    m_commandPlace = new QVBoxLayout;
+    side->addLayout(m_commandPlace);
     side->addWidget(returnButton(), 0, Qt::AlignRight);
 
     auto* page = new QHBoxLayout(this);

@@ -2,8 +2,9 @@
 
 #include "block_read.h"
 #include "editor_window.h"
-#include "image_commands.h"
 #include "parameter_rows.h"
+
+class QBoxLayout;
 
 namespace vt {
 
@@ -11,8 +12,9 @@ namespace vt {
 // the network block beside them. Once a second it reads the block in four parts and shows each
 // part's rows the moment that part comes in; a part that fails leaves its rows as they were.
 // DOWN writes one parameter; a write that changes the input scaling has the scaling settings
-// read again at once, so every window converts by the new setting from then on. Beside the
-// network block, "保存参数" and "比较参数" save the controller's image and compare one with it.
+// read again at once, so every window converts by the new setting from then on. Below the
+// network block is a place for commands that work on the whole controller, which the window does
+// not know: whoever builds the window puts them there.
 class ConfigWindow : public EditorWindow {
     Q_OBJECT
   public:
@@ -20,8 +22,8 @@ class ConfigWindow : public EditorWindow {
 
     // The read-and-show cycle (`Timer1`), for tests and benchmarks to watch.
     PeriodicRead& readCycle() { return m_read; }
-    // The image buttons "保存参数" and "比较参数".
-    ImageCommands& image() { return *m_image; }
+    // Where commands are placed, below the network block and above the return button.
+    QBoxLayout* commandPlace() const { return m_commandPlace; }
 
   private:
     void addRows();
@@ -31,7 +33,7 @@ class ConfigWindow : public EditorWindow {
 
     ParameterRows m_rows;
     PeriodicRead m_read;
-    ImageCommands* m_image;
+    QBoxLayout* m_commandPlace = nullptr;
 };
 
 }  // namespace vt

@@ -1,20 +1,24 @@
 #pragma once
 
 #include <QFrame>
+#include <span>
 
+#include "editor_descriptor.h"
 #include "window_navigator.h"
 
 class QPushButton;
 
 namespace vt {
 
-// The overview's navigation bar (Frame11): one button per editor window, "历史记录" and "退出".
+// The overview's navigation bar (Frame11): one button per editor window's descriptor, "历史记录"
+// and "退出".
 // Editor buttons go straight to the window flow; history and exit are the overview's to handle,
 // since it must let go of its own resources first.
 class NavigationBar : public QFrame {
     Q_OBJECT
   public:
-    explicit NavigationBar(WindowNavigator& navigator, QWidget* parent = nullptr);
+    NavigationBar(WindowNavigator& navigator, std::span<const EditorDescriptor> editors,
+                  QWidget* parent = nullptr);
 
     // "系统配置" and "参数校准" follow the port: enabled by "打开", disabled by "关闭".
     void setSystemButtonsEnabled(bool enabled);

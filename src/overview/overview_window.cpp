@@ -49,7 +49,7 @@ void OverviewWindow::buildWidgets() {
     m_runBar = new RunControlBar(m_context.state, m_context.link, this);
     m_chart = new TrendChart(OverviewTrendSettings(), m_context.state);
     m_portPanel = new PortPanel(m_context.state, m_context.connection, m_context.ports);
-    m_navigation = new NavigationBar(m_context.navigator);
+    m_navigation = new NavigationBar(m_context.navigator, m_context.editors);
     m_linkHealth = new LinkHealthView(m_context.polling, m_context.connection);
     m_date = new ReadoutLabel(QStringLiteral("Label2_9"));
     m_time = new ReadoutLabel(QStringLiteral("Label2_10"));

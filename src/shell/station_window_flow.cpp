@@ -2,7 +2,7 @@
 
 #include <QScreen>
 
-#include "editor_factory.h"
+#include "editor_descriptors.h"
 #include "guarded_window.h"
 #include "history_table_window.h"
 #include "history_window.h"
@@ -15,7 +15,8 @@ StationWindowFlow::StationWindowFlow(ControllerState& state, ControllerLink& lin
                                      PollingCycle& polling, LinkConnection& connection,
                                      const PortDirectory& ports, const QString& databasePath,
                                      QObject* parent)
-    : QObject(parent), m_context{state, link, polling, connection, ports, databasePath, *this} {}
+    : QObject(parent), m_context{state,        link, polling, connection, ports, databasePath, *this,
+                EditorDescriptors()} {}
 
 StationWindowFlow::~StationWindowFlow() {
     for (QWidget* window : std::initializer_list<QWidget*>{m_editor, m_journal, m_historyTable,
@@ -54,7 +55,7 @@ void StationWindowFlow::openEditor(StationWindow editor) {
     if (m_overview) m_overview->hide();
     Unload(m_editor);
     m_editor = MakeEditor(editor, m_context);
-    m_editor->show();
+    if (m_editor) m_editor->show();
 }
 
 void StationWindowFlow::returnFromEditor(StationWindow) {

@@ -4,17 +4,19 @@
 #include <QPushButton>
 
 #include "named_button.h"
-#include "window_names.h"
 
 namespace vt {
 
 EditorWindow::EditorWindow(StationWindow which, StationContext& context, QWidget* parent)
     : GuardedWindow(parent), m_context(context), m_which(which) {
-    const EditorWindowInfo info = EditorInfo(which);
-    setObjectName(info.objectName);
-    setWindowTitle(info.title);
+    static constexpr EditorDescriptor kUnnamed{StationWindow::Overview, "", "", "", "", "", "", false, nullptr};
+    const EditorDescriptor* descriptor = FindEditor(context.editors, which);
+    const EditorDescriptor& info = descriptor ? *descriptor : kUnnamed;
+    setObjectName(QString::fromUtf8(info.objectName));
+    setWindowTitle(QString::fromUtf8(info.title));
     m_escReturns = info.escReturns;
-    m_returnButton = NamedButton(info.returnButtonName, info.returnCaption, this);
+    m_returnButton = NamedButton(QString::fromUtf8(info.returnButtonName),
+                                 QString::fromUtf8(info.returnCaption), this);
     connect(m_returnButton, &QPushButton::clicked, this, &EditorWindow::returnToOverview);
     setKeepOpen(true);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <span>
 
 #include "controller_state.h"
+#include "editor_descriptor.h"
 
 namespace vt {
 
@@ -13,7 +15,8 @@ class PortDirectory;
 class WindowNavigator;
 
 // What every station window is handed when it is made: the shared store, the controller link
-// with its polling cycle and connection, the database file and the window flow.
+// with its polling cycle and connection, the database file, the window flow and the editor
+// windows' descriptors.
 struct StationContext {
     ControllerState& state;
     ControllerLink& link;
@@ -22,6 +25,7 @@ struct StationContext {
     const PortDirectory& ports;
     QString databasePath;
     WindowNavigator& navigator;
+    std::span<const EditorDescriptor> editors{};
 };
 
 }  // namespace vt

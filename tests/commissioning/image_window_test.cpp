@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "config_window.h"
+#include "image_commands.h"
 #include "controller_map.h"
 #include "image_compare_window.h"
 #include "image_file.h"
@@ -25,21 +26,22 @@ class ImageTest : public ::testing::Test {
     ImageTest() {
         EXPECT_TRUE(m_rig.openPort());
         m_window = std::make_unique<ConfigWindow>(m_rig.context);
+        m_image = new ImageCommands(m_rig.context, m_window.get(), m_window->commandPlace());
         m_path = m_dir.filePath(QStringLiteral("image.json"));
     }
 
     bool save() {
-        QSignalSpy saved(&m_window->image(), &ImageCommands::saved);
-        m_window->image().saveTo(m_path);
+        QSignalSpy saved(m_image, &ImageCommands::saved);
+        m_image->saveTo(m_path);
         return saved.wait(test::kWaitMs) && saved.last().at(0).toBool();
     }
 
     // Compares the saved image with the controller; the compare window, or null if refused.
     ImageCompareWindow* compare() {
-        QSignalSpy compared(&m_window->image(), &ImageCommands::compared);
-        m_window->image().compareWith(m_path);
+        QSignalSpy compared(m_image, &ImageCommands::compared);
+        m_image->compareWith(m_path);
         if (compared.isEmpty() && !compared.wait(test::kWaitMs)) return nullptr;
-        return compared.last().at(0).toBool() ? m_window->image().compareWindow() : nullptr;
+        return compared.last().at(0).toBool() ? m_image->compareWindow() : nullptr;
     }
 
     bool restore(ImageCompareWindow& window) {
@@ -57,7 +59,7 @@ class ImageTest : public ::testing::Test {
                                   : finished.last().at(0).value<ControllerImage>();
     }
 
-    QString status() const { return m_window->image().status()->text(); }
+    QString status() const { return m_image->status()->text(); }
     std::int16_t holding(int reg) { return m_rig.line.model().holding(reg); }
     void set(int reg, int value) {
         ASSERT_TRUE(m_rig.line.model().setHolding(reg, static_cast<std::int16_t>(value))) << reg;
@@ -65,6 +67,7 @@ class ImageTest : public ::testing::Test {
 
     test::WindowRig m_rig;
     std::unique_ptr<ConfigWindow> m_window;
+    ImageCommands* m_image = nullptr;  // owned by the window
     QTemporaryDir m_dir;
     QString m_path;
 };
@@ -102,11 +105,12 @@ TEST(ImageCancelTest, CancelledSaveWritesNoFile) {
     rig.connection.open(test::kSimPort, 0, 0, test::kSimSlave);
     ASSERT_TRUE(ticks.wait(test::kWaitMs));
     ConfigWindow window(rig.context);
+    auto* image = new ImageCommands(rig.context, &window, window.commandPlace());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("image.json"));
-    QSignalSpy progress(&window.image().reader(), &ImageReader::progress);
-    QSignalSpy saved(&window.image(), &ImageCommands::saved);
-    window.image().saveTo(path);
+    QSignalSpy progress(&image->reader(), &ImageReader::progress);
+    QSignalSpy saved(image, &ImageCommands::saved);
+    image->saveTo(path);
     ASSERT_TRUE(QTest::qWaitFor([&] { return progress.size() >= 3; }, test::kWaitMs));
     auto* dialog = test::Find<QProgressDialog>(&window, QStringLiteral("ImageProgress"));
     ASSERT_TRUE(dialog->isVisible());
@@ -116,7 +120,7 @@ TEST(ImageCancelTest, CancelledSaveWritesNoFile) {
     ASSERT_EQ(saved.size(), 1);
     EXPECT_FALSE(saved.last().at(0).toBool());
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_TRUE(window.image().saveButton()->isEnabled());
+    EXPECT_TRUE(image->saveButton()->isEnabled());
 }
 
 TEST_F(ImageTest, ForeignFileIsRefusedBeforeAnythingIsRead) {
@@ -126,7 +130,7 @@ TEST_F(ImageTest, ForeignFileIsRefusedBeforeAnythingIsRead) {
     foreign.close();
     EXPECT_EQ(compare(), nullptr);
     EXPECT_TRUE(status().startsWith(QStringLiteral("无法比较："))) << status().toStdString();
-    EXPECT_EQ(m_window->image().reader().running(), false);
+    EXPECT_EQ(m_image->reader().running(), false);
 }
 
 TEST_F(ImageTest, RestoreWritesExactlyTheTickedRegistersInOrderAndJournalsThem) {

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "editor_descriptors.h"
 #include "journal_fixture.h"
 #include "write_journal.h"
 
@@ -14,7 +15,8 @@ WindowRig::WindowRig(sim::SimulatorOptions options)
       link(line.ports()),
       polling(link, state),
       connection(link, polling, state),
-      context{state, link, polling, connection, line.ports(), station.database.path(), flow} {
+      context{state, link,  polling, connection, line.ports(), station.database.path(), flow,
+              EditorDescriptors()} {
     state.YSpan = 1500;
     polling.setInterval(100);
     link.setWriteRecorder(std::make_unique<WriteJournal>(station.database.path()));
