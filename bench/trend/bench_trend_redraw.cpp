@@ -79,10 +79,10 @@ void BenchSize(QSize size, int gapEvery, const char* label) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
 
     std::printf("-- %s: %zu gap marks, %zu points per pen\n", label,
-                engine.BuildPicture().gapMarks.size(), engine.BuildPicture().pens[0].points.size());
-    Report("picture build", size, Measure([&] { (void)engine.BuildPicture(); }));
+                engine.buildPicture().gapMarks.size(), engine.buildPicture().pens[0].points.size());
+    Report("picture build", size, Measure([&] { (void)engine.buildPicture(); }));
     Report("full redraw (build, label texts, paint)", size, Measure([&] {
-               const TrendPicture picture = engine.BuildPicture();
+               const TrendPicture picture = engine.buildPicture();
                QString texts;
                for (const TrendStamp& stamp : picture.timeLabels)
                    texts += TrendTimeText(stamp.time) + TrendDateText(stamp.date);

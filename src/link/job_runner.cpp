@@ -21,8 +21,8 @@ LinkReply ReadBlock(ModbusMaster& master, const LinkJob& job) {
     std::array<std::int32_t, kMaxBlockCount> buffer{};
     const bool holding = job.op == LinkOp::ReadHolding;
     const std::int32_t result =
-        holding ? master.Get_4X_DX(job.port, job.slave, job.first, job.count, buffer.data())
-                : master.Get_3X_DX(job.port, job.slave, job.first, job.count, buffer.data());
+        holding ? master.readHolding(job.port, job.slave, job.first, job.count, buffer.data())
+                : master.readInputRegisters(job.port, job.slave, job.first, job.count, buffer.data());
     LinkReply reply = Finished(job, result, master.lastFailure());
     if (reply.ok()) reply.values.assign(buffer.begin(), buffer.begin() + job.count);
     return reply;
@@ -31,8 +31,8 @@ LinkReply ReadBlock(ModbusMaster& master, const LinkJob& job) {
 LinkReply ReadWord(ModbusMaster& master, const LinkJob& job) {
     std::int32_t word = 0;
     const std::int32_t result = job.op == LinkOp::ReadCoils16
-                                    ? master.Get_0X_B16(job.port, job.slave, job.first, &word)
-                                    : master.Get_1X_B16(job.port, job.slave, job.first, &word);
+                                    ? master.readCoils(job.port, job.slave, job.first, &word)
+                                    : master.readDiscreteInputs(job.port, job.slave, job.first, &word);
     LinkReply reply = Finished(job, result, master.lastFailure());
     if (reply.ok()) reply.values.push_back(word);
     return reply;
@@ -57,9 +57,9 @@ LinkReply RunJob(ModbusMaster& master, const LinkJob& job) {
     };
     switch (job.op) {
         case LinkOp::Open:
-            return done(master.OpenPort_Modbus(job.port, job.baud, job.parity));
+            return done(master.openPort(job.port, job.baud, job.parity));
         case LinkOp::Close:
-            return done(master.ClosePort_Modbus(job.port));
+            return done(master.closePort(job.port));
         case LinkOp::ReadHolding:
         case LinkOp::ReadInput:
             return ReadBlock(master, job);
@@ -69,9 +69,9 @@ LinkReply RunJob(ModbusMaster& master, const LinkJob& job) {
         case LinkOp::WriteRegister:
             return Write(master, job);
         case LinkOp::SetCoil:
-            return done(master.Set_0X_Bit1(job.port, job.slave, job.first));
+            return done(master.setCoil(job.port, job.slave, job.first));
         case LinkOp::ResetCoil:
-            return done(master.Rst_0X_Bit1(job.port, job.slave, job.first));
+            return done(master.resetCoil(job.port, job.slave, job.first));
     }
     return Finished(job, kRefused, LinkFailure::Refused);
 }

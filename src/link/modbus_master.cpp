@@ -110,16 +110,16 @@ void DrainLine(modbus_t* context, std::chrono::microseconds quiet) {
 ModbusMaster::ModbusMaster(PortDirectory ports) : m_ports(std::move(ports)) {}
 
 ModbusMaster::~ModbusMaster() {
-    while (!m_open.empty()) ClosePort_Modbus(m_open.begin()->first);
+    while (!m_open.empty()) closePort(m_open.begin()->first);
 }
 
-std::int32_t ModbusMaster::OpenPort_Modbus(std::int32_t port, std::int32_t baudCode,
+std::int32_t ModbusMaster::openPort(std::int32_t port, std::int32_t baudCode,
                                            std::int32_t parityCode) {
     const int baud = BaudRate(baudCode);
     if (baud == 0 || parityCode < 0 || parityCode > 2) {
         return finish(LinkFailure::Refused, kRefused);
     }
-    ClosePort_Modbus(port);
+    closePort(port);
     const PortEndpoint where = m_ports.endpoint(port);
     if (where.device.isEmpty() && !where.isTcp()) return finish(LinkFailure::NoDevice, kNoAnswer);
 
@@ -139,7 +139,7 @@ std::int32_t ModbusMaster::OpenPort_Modbus(std::int32_t port, std::int32_t baudC
     return finish(LinkFailure::None, 0);
 }
 
-std::int32_t ModbusMaster::ClosePort_Modbus(std::int32_t port) {
+std::int32_t ModbusMaster::closePort(std::int32_t port) {
     const auto it = m_open.find(port);
     if (it != m_open.end()) {
         modbus_close(it->second.context);
@@ -149,27 +149,27 @@ std::int32_t ModbusMaster::ClosePort_Modbus(std::int32_t port) {
     return finish(LinkFailure::None, 0);
 }
 
-std::int32_t ModbusMaster::Get_4X_DX(std::int32_t port, std::int32_t slave, std::int32_t first,
+std::int32_t ModbusMaster::readHolding(std::int32_t port, std::int32_t slave, std::int32_t first,
                                      std::int32_t count, std::int32_t* dest) {
     return readRegisters(true, port, slave, first, count, dest);
 }
 
-std::int32_t ModbusMaster::Get_3X_DX(std::int32_t port, std::int32_t slave, std::int32_t first,
+std::int32_t ModbusMaster::readInputRegisters(std::int32_t port, std::int32_t slave, std::int32_t first,
                                      std::int32_t count, std::int32_t* dest) {
     return readRegisters(false, port, slave, first, count, dest);
 }
 
-std::int32_t ModbusMaster::Get_1X_B16(std::int32_t port, std::int32_t slave, std::int32_t first,
+std::int32_t ModbusMaster::readDiscreteInputs(std::int32_t port, std::int32_t slave, std::int32_t first,
                                       std::int32_t* dest) {
     return readBits(false, port, slave, first, dest);
 }
 
-std::int32_t ModbusMaster::Get_0X_B16(std::int32_t port, std::int32_t slave, std::int32_t first,
+std::int32_t ModbusMaster::readCoils(std::int32_t port, std::int32_t slave, std::int32_t first,
                                       std::int32_t* dest) {
     return readBits(true, port, slave, first, dest);
 }
 
-std::int32_t ModbusMaster::Set_4X_D1(std::int32_t port, std::int32_t slave, std::int32_t reg,
+std::int32_t ModbusMaster::writeHolding(std::int32_t port, std::int32_t slave, std::int32_t reg,
                                      std::int32_t value) {
     if (!ValidRange(reg, 1) || value < -32768 || value > 65535) {
         return finish(LinkFailure::Refused, kRefused);
@@ -180,11 +180,11 @@ std::int32_t ModbusMaster::Set_4X_D1(std::int32_t port, std::int32_t slave, std:
     });
 }
 
-std::int32_t ModbusMaster::Set_0X_Bit1(std::int32_t port, std::int32_t slave, std::int32_t coil) {
+std::int32_t ModbusMaster::setCoil(std::int32_t port, std::int32_t slave, std::int32_t coil) {
     return writeCoil(port, slave, coil, true);
 }
 
-std::int32_t ModbusMaster::Rst_0X_Bit1(std::int32_t port, std::int32_t slave, std::int32_t coil) {
+std::int32_t ModbusMaster::resetCoil(std::int32_t port, std::int32_t slave, std::int32_t coil) {
     return writeCoil(port, slave, coil, false);
 }
 
@@ -261,7 +261,7 @@ std::int32_t ModbusMaster::libraryFailure(int error, std::int32_t port,
     if (error == EMBBADEXC) return finish(LinkFailure::Exception, kOtherException);
     if (PortGone(error)) {
         // The port is of no more use; whoever opened it may open it again.
-        ClosePort_Modbus(port);
+        closePort(port);
         const bool vanished = !m_ports.endpoint(port).isTcp() && !m_ports.deviceExists(port);
         return finish(vanished ? LinkFailure::NoDevice : LinkFailure::PortLost, kNoAnswer);
     }

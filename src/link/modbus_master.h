@@ -31,6 +31,11 @@ inline constexpr std::int32_t kMaxBlockCount = 125;
 // leaves the destination untouched. A port that fails with an I/O error or whose connection
 // closes is closed here; lastFailure() tells whether its device is gone. Not thread-safe: it is
 // created, used and freed on the link thread only.
+//
+// The nine operations and the controller library's names for them: openPort OpenPort_Modbus,
+// closePort ClosePort_Modbus, readHolding Get_4X_DX, readInputRegisters Get_3X_DX,
+// readDiscreteInputs Get_1X_B16, readCoils Get_0X_B16, writeHolding Set_4X_D1, setCoil
+// Set_0X_Bit1, resetCoil Rst_0X_Bit1.
 class ModbusMaster {
   public:
     explicit ModbusMaster(PortDirectory ports);
@@ -40,28 +45,28 @@ class ModbusMaster {
 
     // Opens (or re-opens with new settings) a port: baud code 0..8, parity 0 none, 1 odd, 2 even
     // (a TCP port checks and keeps them, but they do not apply to it).
-    std::int32_t OpenPort_Modbus(std::int32_t port, std::int32_t baudCode, std::int32_t parityCode);
-    std::int32_t ClosePort_Modbus(std::int32_t port);
+    std::int32_t openPort(std::int32_t port, std::int32_t baudCode, std::int32_t parityCode);
+    std::int32_t closePort(std::int32_t port);
 
     // Holding (03) and input (04) registers first .. first+count-1, count 1..125.
-    std::int32_t Get_4X_DX(std::int32_t port, std::int32_t slave, std::int32_t first,
+    std::int32_t readHolding(std::int32_t port, std::int32_t slave, std::int32_t first,
                            std::int32_t count, std::int32_t* dest);
-    std::int32_t Get_3X_DX(std::int32_t port, std::int32_t slave, std::int32_t first,
+    std::int32_t readInputRegisters(std::int32_t port, std::int32_t slave, std::int32_t first,
                            std::int32_t count, std::int32_t* dest);
 
     // Sixteen discrete inputs (02) or coils (01) packed into *dest, bit k = number first + k.
-    std::int32_t Get_1X_B16(std::int32_t port, std::int32_t slave, std::int32_t first,
+    std::int32_t readDiscreteInputs(std::int32_t port, std::int32_t slave, std::int32_t first,
                             std::int32_t* dest);
-    std::int32_t Get_0X_B16(std::int32_t port, std::int32_t slave, std::int32_t first,
+    std::int32_t readCoils(std::int32_t port, std::int32_t slave, std::int32_t first,
                             std::int32_t* dest);
 
     // One holding register (06); value -32768..65535 (as signed or as its 16-bit pattern).
-    std::int32_t Set_4X_D1(std::int32_t port, std::int32_t slave, std::int32_t reg,
+    std::int32_t writeHolding(std::int32_t port, std::int32_t slave, std::int32_t reg,
                            std::int32_t value);
 
     // One coil on or off (05).
-    std::int32_t Set_0X_Bit1(std::int32_t port, std::int32_t slave, std::int32_t coil);
-    std::int32_t Rst_0X_Bit1(std::int32_t port, std::int32_t slave, std::int32_t coil);
+    std::int32_t setCoil(std::int32_t port, std::int32_t slave, std::int32_t coil);
+    std::int32_t resetCoil(std::int32_t port, std::int32_t slave, std::int32_t coil);
 
     // Why the last operation failed; None after a success.
     LinkFailure lastFailure() const { return m_lastFailure; }

@@ -67,7 +67,7 @@ std::optional<PortKeeper::Clock::time_point> PortKeeper::reopenDue() const {
 void PortKeeper::reopen(ModbusMaster& master) {
     if (!m_kept || m_kept->down == LinkFailure::None) return;
     const LinkJob& open = m_kept->open;
-    master.OpenPort_Modbus(open.port, open.baud, open.parity);
+    master.openPort(open.port, open.baud, open.parity);
     if (master.lastFailure() != LinkFailure::None) {
         attemptFailed(master.lastFailure());
         return;

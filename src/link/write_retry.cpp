@@ -19,10 +19,10 @@ bool NeedsRetry(RetryRule rule, std::int32_t result) {
 WriteOutcome WriteWithRetry(ModbusMaster& master, std::int32_t port, std::int32_t slave,
                             std::int32_t reg, std::int32_t value, RetryRule rule) {
     WriteOutcome outcome;
-    outcome.result = master.Set_4X_D1(port, slave, reg, value);
+    outcome.result = master.writeHolding(port, slave, reg, value);
     outcome.failure = master.lastFailure();
     if (NeedsRetry(rule, outcome.result)) {
-        outcome.retryResult = master.Set_4X_D1(port, slave, reg, value);
+        outcome.retryResult = master.writeHolding(port, slave, reg, value);
         outcome.retryFailure = master.lastFailure();
         outcome.retried = true;
     }

@@ -15,20 +15,20 @@ namespace vt {
 
 StationDatabase::StationDatabase(QString path) : m_path(std::move(path)) {}
 
-QString StationDatabase::defaultPath() {
+QString StationDatabase::DefaultPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return QDir(folder).filePath(QStringLiteral("Rdatabj.db"));
 }
 
-QCommandLineOption StationDatabase::pathOption() {
+QCommandLineOption StationDatabase::PathOption() {
     return QCommandLineOption(QStringLiteral("database"),
-                              QStringLiteral("Database file (default %1).").arg(defaultPath()),
+                              QStringLiteral("Database file (default %1).").arg(DefaultPath()),
                               QStringLiteral("PATH"));
 }
 
-QString StationDatabase::pathFrom(const QCommandLineParser& parser) {
-    const QString chosen = parser.value(pathOption());
-    return chosen.isEmpty() ? defaultPath() : chosen;
+QString StationDatabase::PathFrom(const QCommandLineParser& parser) {
+    const QString chosen = parser.value(PathOption());
+    return chosen.isEmpty() ? DefaultPath() : chosen;
 }
 
 bool StationDatabase::prepare() const {

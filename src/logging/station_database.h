@@ -17,11 +17,11 @@ class StationDatabase {
     explicit StationDatabase(QString path);
 
     // AppDataLocation/Rdatabj.db.
-    static QString defaultPath();
+    static QString DefaultPath();
     // --database PATH chooses another file.
-    static QCommandLineOption pathOption();
+    static QCommandLineOption PathOption();
     // The file chosen on the command line, or the default one.
-    static QString pathFrom(const QCommandLineParser& parser);
+    static QString PathFrom(const QCommandLineParser& parser);
 
     const QString& path() const { return m_path; }
 

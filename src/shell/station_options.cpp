@@ -19,7 +19,7 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
         QStringLiteral("N=DEVICE"));
     const QCommandLineOption open(QStringLiteral("open"),
                                   QStringLiteral("Open the port with the saved settings at start."));
-    parser.addOptions({simulate, port, open, StationDatabase::pathOption()});
+    parser.addOptions({simulate, port, open, StationDatabase::PathOption()});
     if (!parser.parse(arguments)) {
         if (error) *error = parser.errorText();
         return std::nullopt;
@@ -31,7 +31,7 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
     StationOptions options;
     options.simulate = parser.isSet(simulate);
     options.openAtStart = parser.isSet(open);
-    options.databasePath = StationDatabase::pathFrom(parser);
+    options.databasePath = StationDatabase::PathFrom(parser);
     for (const QString& value : parser.values(port)) {
         const auto parsed = PortDirectory::ParseOverride(value);
         if (!parsed) {

@@ -138,7 +138,7 @@ void TrendChart::displayTick(bool& newSample) {
 }
 
 void TrendChart::redraw() {
-    TrendPicture picture = m_engine.BuildPicture();
+    TrendPicture picture = m_engine.buildPicture();
     for (int i = 0; i < kTimeLabelCount; ++i) {
         const TrendStamp& stamp = picture.timeLabels[i];
         m_plot->timeLabel(i)->setText(stamp.known ? TrendTimeText(stamp.time) : QString());

@@ -52,18 +52,18 @@ void TrendEngine::initialise() {
     m_rulerLine = {};
     m_rulerValue = 0;
     m_sliderStep = kInitialSliderStep;
-    ApplyZoom();
+    applyZoom();
     liveLoad();
 }
 
-void TrendEngine::ClearBuffer() {
+void TrendEngine::clearBuffer() {
     m_state.TrendValue = {};
     m_state.TrendDate = {};
     m_state.TrendTime = {};
 }
 
-void TrendEngine::LoadWindow() {
-    ClearBuffer();
+void TrendEngine::loadWindow() {
+    clearBuffer();
     m_state.GapMark = {};
     m_state.FirstRecordRow = kBufferRows;
     const std::int32_t end = m_state.LoadEndId;
@@ -100,7 +100,7 @@ void TrendEngine::markGaps() {
     }
 }
 
-void TrendEngine::ApplyZoom() {
+void TrendEngine::applyZoom() {
     if (m_state.ZoomLevel < 1 || m_state.ZoomLevel > kMaxZoomLevel) return;
     const ZoomRow& row = kZoomTable[m_state.ZoomLevel - 1];
     m_state.SampleStep = row.sampleStep;
@@ -113,7 +113,7 @@ void TrendEngine::liveLoad() {
     m_state.LoadEndId = m_state.PageEndId = m_state.NewestId;
     m_state.MarkIndex = m_state.WriteIndex = kLiveRow;
     m_pageHold = false;
-    LoadWindow();
+    loadWindow();
 }
 
 bool TrendEngine::appendLiveSample(const std::array<float, kPenCount>& values, double date,
@@ -146,7 +146,7 @@ bool TrendEngine::changeZoom(int delta) {
     const int level = m_state.ZoomLevel + delta;
     if (level < 1 || level > kMaxZoomLevel) return false;
     m_state.ZoomLevel = static_cast<std::int16_t>(level);
-    ApplyZoom();
+    applyZoom();
     m_sliderStep = RoundHalfEven(m_state.SampleStep);
     if (!displayPaused()) reloadIfFull();
     return true;
@@ -185,7 +185,7 @@ void TrendEngine::loadPage(std::int32_t distance) {
     m_state.LoadEndId = PageEnd(m_state.NewestId, distance);
     m_state.LoadCount = kPagedLoadCount;
     m_state.MarkIndex = m_state.WriteIndex = kPagedLoadCount;
-    LoadWindow();
+    loadWindow();
 }
 
 void TrendEngine::enterRuler() {
@@ -245,7 +245,7 @@ std::array<std::int32_t, kAxisLabelCount> TrendEngine::valueAxisLabels() const {
     return labels;
 }
 
-TrendPicture TrendEngine::BuildPicture() {
+TrendPicture TrendEngine::buildPicture() {
     m_scales.setValueAxis(m_shared.YSpan, m_shared.YMin);
     m_shared.YOffset = m_scales.valueOffset();
     return BuildTrendPicture(m_state, m_settings, m_scales);

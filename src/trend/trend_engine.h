@@ -45,10 +45,10 @@ class TrendEngine {
 
     // Opening: zoom level 1, page 0, ruler off, slider step 50, then the live load.
     void initialise();
-    void ClearBuffer();
-    // Loads LoadCount records ending at LoadEndId into rows 1.., then marks the gaps.
-    void LoadWindow();
-    void ApplyZoom();
+    void clearBuffer();  // ClearBuffer
+    // Loads LoadCount records ending at LoadEndId into rows 1.., then marks the gaps (LoadWindow).
+    void loadWindow();
+    void applyZoom();  // ApplyZoom
     // Newest record at row 241: reads NewestId, loads 241 records, resumes live appends.
     void liveLoad();
     // One new sample at row WriteIndex + 1 (marked as after a gap when it is, as a load would
@@ -87,7 +87,7 @@ class TrendEngine {
     int windowLoads() const { return m_windowLoads; }
 
     // The picture of a full redraw; derives YOffset into the shared state.
-    TrendPicture BuildPicture();
+    TrendPicture buildPicture();
 
   private:
     bool changeZoom(int delta);

@@ -11,7 +11,7 @@ class GuardedWindow : public QWidget {
   public:
     explicit GuardedWindow(QWidget* parent = nullptr);
 
-    bool KeepOpen() const { return m_keepOpen; }
+    bool keepOpen() const { return m_keepOpen; }
     void setKeepOpen(bool keepOpen) { m_keepOpen = keepOpen; }
 
     // Clears the guard, lets go of what the load took and closes the window for good (its own

@@ -213,7 +213,7 @@ TEST_F(ConfigWindowTest, ClosedPortKeepsTheLabelsAndDownReportsNothing) {
     down(7);
     ASSERT_TRUE(m_rig.waitIdle());
     EXPECT_TRUE(m_rig.writesSince(mark).empty());
-    EXPECT_TRUE(m_window->KeepOpen());
+    EXPECT_TRUE(m_window->keepOpen());
 }
 
 TEST_F(ConfigWindowTest, TheThirdDigitalInputListIsLeftWithoutAWrite) {

@@ -240,7 +240,7 @@ TEST_F(HistoryWindowTest, TheTableAndTheJournalLeaveTheWindowLoaded) {
               QStringLiteral("操作记录"));
     EXPECT_EQ(rig.flow.calls,
               (QStringList{QStringLiteral("openHistoryTable"), QStringLiteral("openJournal")}));
-    EXPECT_TRUE(window->KeepOpen());
+    EXPECT_TRUE(window->keepOpen());
     EXPECT_TRUE(displayTimer()->isActive());
     EXPECT_TRUE(rig.state.TrendWindowOpen);
 }

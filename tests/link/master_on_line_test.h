@@ -12,7 +12,7 @@ class MasterOnLineTest : public ::testing::Test {
   protected:
     explicit MasterOnLineTest(sim::SimulatorOptions options = SimulatedLine::Frozen())
         : m_line(options), m_master(m_line.ports()) {
-        EXPECT_EQ(m_master.OpenPort_Modbus(kSimPort, kFastBaud, 0), 0);
+        EXPECT_EQ(m_master.openPort(kSimPort, kFastBaud, 0), 0);
     }
 
     SimulatedLine m_line;

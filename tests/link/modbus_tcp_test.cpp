@@ -90,10 +90,10 @@ TEST_F(ModbusTcpTest, StationAddressIsTheUnitIdentifierAndWritesGoThrough) {
 TEST(ModbusTcpMaster, ClosedConnectionIsALostPort) {
     SimulatedLine line(SimulatedLine::Frozen(), SimulatedLine::Tcp::On);
     ModbusMaster master(line.ports());
-    ASSERT_EQ(master.OpenPort_Modbus(kSimTcpPort, kFastBaud, 0), 0);
+    ASSERT_EQ(master.openPort(kSimTcpPort, kFastBaud, 0), 0);
     line.server().stop();
     std::int32_t word = 0;
-    EXPECT_EQ(master.Get_0X_B16(kSimTcpPort, kSimSlave, 1, &word), kNoAnswer);
+    EXPECT_EQ(master.readCoils(kSimTcpPort, kSimSlave, 1, &word), kNoAnswer);
     EXPECT_EQ(master.lastFailure(), LinkFailure::PortLost);
     EXPECT_FALSE(master.isOpen(kSimTcpPort));
 }
@@ -103,19 +103,19 @@ TEST(ModbusTcpMaster, LateAnswerIsNeverTakenForTheNextOne) {
     line.model().setInput(1, 111);
     line.model().setInput(33, 333);
     ModbusMaster master(line.ports());
-    ASSERT_EQ(master.OpenPort_Modbus(kSimTcpPort, kFastBaud, 0), 0);
+    ASSERT_EQ(master.openPort(kSimTcpPort, kFastBaud, 0), 0);
     line.change([](sim::SimulatorOptions& o) {
         o.lateRate = 1.0;
         o.lateDelayMs = 700;  // beyond the response budget and the draining after it
     });
     std::array<std::int32_t, 16> dest{};
-    EXPECT_EQ(master.Get_3X_DX(kSimTcpPort, kSimSlave, 1, 16, dest.data()), kNoAnswer);
+    EXPECT_EQ(master.readInputRegisters(kSimTcpPort, kSimSlave, 1, 16, dest.data()), kNoAnswer);
     line.change([](sim::SimulatorOptions& o) { o.lateRate = 0.0; });
     // The late answer arrives while the next request waits: that request may fail, but never
     // reads the other block's values.
     for (int attempt = 0; attempt < 2; ++attempt) {
         dest.fill(0);
-        if (master.Get_3X_DX(kSimTcpPort, kSimSlave, 33, 16, dest.data()) == 16) break;
+        if (master.readInputRegisters(kSimTcpPort, kSimSlave, 33, 16, dest.data()) == 16) break;
     }
     EXPECT_EQ(dest[0], 333);
 }

@@ -64,9 +64,9 @@ TEST_P(OpenFailureTest, IsSortedIntoItsReason) {
     std::int32_t result = 0;
     if (GetParam().ordinaryUser) {
         const AsOrdinaryUser user;
-        result = master.OpenPort_Modbus(3, kFastBaud, 0);
+        result = master.openPort(3, kFastBaud, 0);
     } else {
-        result = master.OpenPort_Modbus(3, kFastBaud, 0);
+        result = master.openPort(3, kFastBaud, 0);
     }
     EXPECT_EQ(result, kNoAnswer);
     EXPECT_EQ(master.lastFailure(), GetParam().reason);

@@ -77,10 +77,10 @@ TEST(CrashSafety, KilledLoggerLeavesEveryPositionOnItsNewestWrittenRecord) {
 // one at a time, so every frame the child had sent is dealt with too.
 void SettleLine(const vt::test::SimulatedLine& line) {
     ModbusMaster master(line.ports());
-    master.OpenPort_Modbus(vt::test::kSimPort, vt::test::kFastBaud, 0);
+    master.openPort(vt::test::kSimPort, vt::test::kFastBaud, 0);
     std::int32_t value = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (master.Get_4X_DX(vt::test::kSimPort, vt::test::kSimSlave, 3, 1, &value) >= 0) return;
+        if (master.readHolding(vt::test::kSimPort, vt::test::kSimSlave, 3, 1, &value) >= 0) return;
     }
     FAIL() << "the controller does not answer";
 }

@@ -41,12 +41,12 @@ void TickThrough(DataLogger& logger, const QDateTime& from, int seconds) {
 
 TEST(StationDatabase, DatabaseOptionChoosesTheFileElseTheDefaultOne) {
     QCommandLineParser parser;
-    parser.addOption(StationDatabase::pathOption());
+    parser.addOption(StationDatabase::PathOption());
     parser.process(QStringList{"vtstation"});
-    EXPECT_EQ(StationDatabase::pathFrom(parser), StationDatabase::defaultPath());
-    EXPECT_TRUE(StationDatabase::defaultPath().endsWith(QStringLiteral("/Rdatabj.db")));
+    EXPECT_EQ(StationDatabase::PathFrom(parser), StationDatabase::DefaultPath());
+    EXPECT_TRUE(StationDatabase::DefaultPath().endsWith(QStringLiteral("/Rdatabj.db")));
     parser.process(QStringList{"vtstation", "--database", "/data/other.db"});
-    EXPECT_EQ(StationDatabase::pathFrom(parser), QStringLiteral("/data/other.db"));
+    EXPECT_EQ(StationDatabase::PathFrom(parser), QStringLiteral("/data/other.db"));
 }
 
 TEST(StationDatabase, MissingFileIsMadeWithItsTablesAndLoggedInto) {

@@ -58,7 +58,7 @@ TEST_F(OverviewWindowTest, LoadArmsTheGuardAndPreparesTheControls) {
     EXPECT_EQ(m_window->objectName(), QStringLiteral("ssqx"));
     EXPECT_EQ(m_window->windowTitle(),
               QStringLiteral("\nProcess Controller  VT5800       OverView"));
-    EXPECT_TRUE(m_window->KeepOpen());
+    EXPECT_TRUE(m_window->keepOpen());
     EXPECT_TRUE(m_rig.state.TrendWindowOpen);
     EXPECT_TRUE(OverviewConnectionOpen());
     for (const char* name : {"Command25", "Command11", "Command17", "Command23"}) {
@@ -117,7 +117,7 @@ TEST_F(OverviewWindowTest, EscapeAnywhereExitsTheStation) {
     Find(m_window.get(), "T_3RW_2")->setFocus();
     QTest::keyClick(Find(m_window.get(), "T_3RW_2"), Qt::Key_Escape);
     EXPECT_EQ(m_rig.flow.calls, QStringList{QStringLiteral("exitStation")});
-    EXPECT_FALSE(m_window->KeepOpen());
+    EXPECT_FALSE(m_window->keepOpen());
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_FALSE(m_rig.state.TrendWindowOpen);
     EXPECT_FALSE(OverviewConnectionOpen());
@@ -142,7 +142,7 @@ TEST_F(OverviewWindowTest, NavigationButtonsAskForTheirEditors) {
                                                  StationWindow::PIDC,     StationWindow::CONFIG1,
                                                  StationWindow::FenzuPID, StationWindow::Fenzuout1};
     EXPECT_EQ(m_rig.flow.editors, expected);
-    EXPECT_TRUE(m_window->KeepOpen());
+    EXPECT_TRUE(m_window->keepOpen());
 }
 
 TEST_F(OverviewWindowTest, MissingDeviceIsShownAsTheReasonAndTheStationStaysOpen) {

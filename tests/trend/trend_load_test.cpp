@@ -70,7 +70,7 @@ TEST_F(LoadTest, ZoomTablePutsRow240AtTheNineThousandLine) {
         EXPECT_EQ(s().SampleStep, table[level - 1].first);
         EXPECT_EQ(s().FirstIndex, table[level - 1].second);
         // Pens end at row WriteIndex - 1 = 240 on the x = 9000 grid line.
-        const TrendPicture picture = engine.BuildPicture();
+        const TrendPicture picture = engine.buildPicture();
         const auto& points = picture.pens[1].points;
         const int rowZero = s().FirstIndex == 0 ? 1 : 0;  // never holds a record
         ASSERT_EQ(static_cast<int>(points.size()), 60 * level + 1 - rowZero);

@@ -16,7 +16,7 @@ TEST_F(PictureTest, LiveLabelsSevenAndEightAreExtrapolatedPastTheNewestRecord) {
     open(5000);
     const int newest = SecondsOf(s().TrendTime[241]);
     for (int level = 1; level <= 4; ++level) {
-        const TrendPicture picture = engine.BuildPicture();
+        const TrendPicture picture = engine.buildPicture();
         for (int i = 0; i <= 6; ++i) {
             const int row = i * level * 10 + s().FirstIndex + 1;
             EXPECT_EQ(picture.timeLabels[i].time, s().TrendTime[row]) << level << " " << i;
@@ -30,7 +30,7 @@ TEST_F(PictureTest, LiveLabelsSevenAndEightAreExtrapolatedPastTheNewestRecord) {
 
 TEST_F(PictureTest, ExtrapolatedLabelPastMidnightShowsTheNextDay) {
     open(241, kSomeDay + 1.0 - 245 / 86400.0);  // newest record at 23:59:55
-    const TrendPicture picture = engine.BuildPicture();
+    const TrendPicture picture = engine.buildPicture();
     EXPECT_EQ(picture.timeLabels[6].date, kSomeDay);
     EXPECT_EQ(picture.timeLabels[7].date, kSomeDay + 1);
     EXPECT_EQ(SecondsOf(picture.timeLabels[7].time), 5);
@@ -40,7 +40,7 @@ TEST_F(PictureTest, ExtrapolatedLabelPastMidnightShowsTheNextDay) {
 TEST_F(PictureTest, PagedWindowTakesAllLabelsFromTheBuffer) {
     open(5000);
     engine.pageOlder();
-    const TrendPicture picture = engine.BuildPicture();
+    const TrendPicture picture = engine.buildPicture();
     EXPECT_EQ(picture.timeLabels[8].time, s().TrendTime[261]);
     EXPECT_EQ(picture.timeLabels[8].date, s().TrendDate[261]);
 }
@@ -49,7 +49,7 @@ TEST_F(PictureTest, PensFollowThePenTableAndTheirScales) {
     open(5000);
     shared.YMin = -12000;
     shared.YSpan = 48000;
-    const TrendPicture picture = engine.BuildPicture();
+    const TrendPicture picture = engine.buildPicture();
     EXPECT_EQ(shared.YOffset, -1875);  // rnd(7500 / 48000 x -12000)
     const std::array<std::uint32_t, 6> colours{0x004000, 0xFF0000, 0x808000,
                                                0xFF00FF, 0xC04000, 0x0000FF};
@@ -90,7 +90,7 @@ TEST(HistoryPicture, ThirdPenUsesThePercentScaleAndLabelsStepTenTimesFurther) {
     engine.setSource(&ring);
     engine.initialise();
     engine.raiseZoom();  // "F1 缩小": level 2
-    const TrendPicture picture = engine.BuildPicture();
+    const TrendPicture picture = engine.buildPicture();
     const int newest = SecondsOf(engine.state().TrendTime[241]);
     EXPECT_EQ(SecondsOf(picture.timeLabels[7].time), newest + 200);
     EXPECT_EQ(SecondsOf(picture.timeLabels[8].time), newest + 400);
@@ -104,10 +104,10 @@ TEST_F(PictureTest, GapMarksAreDrawnUpToTheRowBeforeMarkIndex) {
     ring.write(100, kSomeDay + 0.5);
     ring.write(141, kSomeDay + 0.51);  // rows 1 and 101 are marked
     engine.initialise();
-    EXPECT_TRUE(engine.BuildPicture().gapMarks.empty());  // level 1 starts at row 181
+    EXPECT_TRUE(engine.buildPicture().gapMarks.empty());  // level 1 starts at row 181
     while (engine.raiseZoom()) {
     }
-    const TrendPicture picture = engine.BuildPicture();
+    const TrendPicture picture = engine.buildPicture();
     ASSERT_EQ(picture.gapMarks.size(), 2u);
     EXPECT_EQ(picture.gapMarks[0], QLineF(37.5, 0, 37.5, 9000));
     EXPECT_EQ(picture.gapMarks[1].x1(), 101 * 37.5);
@@ -119,7 +119,7 @@ TEST_F(PictureTest, RingOfTenRecordsDrawsOnlyThemAndNoZeroDate) {
     open(10);  // 12:00:00 .. 12:00:09
     const int newest = SecondsOf(s().TrendTime[241]);
     for (int level = 1; level <= 4; ++level) {
-        const TrendPicture picture = engine.BuildPicture();
+        const TrendPicture picture = engine.buildPicture();
         for (int i = 0; i < kTimeLabelCount; ++i) {
             const TrendStamp& label = picture.timeLabels[i];
             ASSERT_TRUE(label.known);
@@ -140,7 +140,7 @@ TEST_F(PictureTest, RingOfTenRecordsDrawsOnlyThemAndNoZeroDate) {
 
 TEST_F(PictureTest, EmptyRingDrawsNothingAndKnowsNoTime) {
     engine.initialise();
-    const TrendPicture picture = engine.BuildPicture();
+    const TrendPicture picture = engine.buildPicture();
     for (const TrendStamp& label : picture.timeLabels) EXPECT_FALSE(label.known);
     for (const TrendPolyline& pen : picture.pens) EXPECT_TRUE(pen.points.empty());
     EXPECT_TRUE(picture.gapMarks.empty());

@@ -39,7 +39,7 @@ class PidWindowTest : public ::testing::Test {
 TEST_F(PidWindowTest, PanelShowsSixteenRowsInThreeFrames) {
     EXPECT_EQ(m_window->objectName(), QStringLiteral("PIDC"));
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("PID参数设置"));
-    EXPECT_TRUE(m_window->KeepOpen());
+    EXPECT_TRUE(m_window->keepOpen());
     const QStringList titles = {QStringLiteral("PID1 设置"), QStringLiteral("PID2 设置"),
                                 QString()};
     const int rowsPerFrame[] = {5, 6, 5};
