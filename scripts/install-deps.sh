@@ -8,6 +8,7 @@ packages=(
   fonts-noto-cjk
   xvfb xauth at-spi2-core python3-pyatspi dbus-x11
   python3-pymodbus python3-serial-asyncio mbpoll socat
+  clang-format-14
 )
 missing=()
 for p in "${packages[@]}"; do
