@@ -36,8 +36,10 @@ ProgramScales ComputeProgramScales(const ProgramMirror& mirror) {
         s.valueStep = s.span * kHeadroom / kValueDivisions;
         s.vertical = kPreviewPlotHeight / (s.span * kHeadroom);
     } else {
-        s.valueStep = 1.0;
-        s.vertical = kPreviewDivision;
+        // All set points equal: step 0, every label at the minimum, and the whole curve, start
+        // point included, on the bottom line.
+        s.valueStep = 0.0;
+        s.vertical = 0.0;
     }
     s.bottomOffset = s.minimum != 0 ? RoundHalfEven(s.minimum * s.vertical) : 0;
     return s;
