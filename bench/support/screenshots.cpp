@@ -1,7 +1,11 @@
 #include "screenshots.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
@@ -18,10 +22,29 @@ QDir ScreenshotFolder(int argc, char** argv) {
     return folder;
 }
 
+namespace {
+
+constexpr int kLeftAloneMs = 5000;
+
+// The window's picture with the dialogs it shows painted over it.
+QPixmap WithDialogs(QWidget& window) {
+    QPixmap picture = window.grab();
+    QPainter painter(&picture);
+    for (QDialog* dialog : window.findChildren<QDialog*>()) {
+        if (dialog->isVisible())
+            painter.drawPixmap(dialog->pos() - window.pos(), dialog->grab());
+    }
+    return picture;
+}
+
+}  // namespace
+
 void SaveScreenshot(QWidget& window, const QDir& folder, const QString& name) {
-    QApplication::processEvents();
+    QEventLoop loop;
+    QTimer::singleShot(kLeftAloneMs, &loop, &QEventLoop::quit);
+    loop.exec();
     const QString path = folder.filePath(name);
-    std::printf("%s %s\n", window.grab().save(path) ? "wrote" : "could not write",
+    std::printf("%s %s\n", WithDialogs(window).save(path) ? "wrote" : "could not write",
                 qPrintable(path));
 }
 

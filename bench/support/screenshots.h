@@ -13,8 +13,9 @@ void UseOffscreenUnlessChosen();
 // The folder named by the first argument (default docs/screenshots), made when missing.
 QDir ScreenshotFolder(int argc, char** argv);
 
-// Lets the window finish its pending work, saves its picture as `name` in `folder` and prints
-// whether that worked.
+// Leaves the window alone for five seconds, longer than any of its dialogs' own show timers,
+// then saves its picture as `name` in `folder`, with every dialog it shows drawn over it where
+// it stands, and prints whether that worked.
 void SaveScreenshot(QWidget& window, const QDir& folder, const QString& name);
 
 }  // namespace vt::bench

@@ -12,6 +12,9 @@ QProgressDialog* ProgressDialog(const QString& name, QWidget* window) {
     dialog->setMinimumDuration(0);
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
+    // A new progress dialog shows itself on its own timer after a few seconds even when no
+    // work has started; reset() stops that timer, so it shows only when its user shows it.
+    dialog->reset();
     return dialog;
 }
 
