@@ -2,6 +2,7 @@
 
 #include <QMetaType>
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -54,6 +55,8 @@ struct LinkJob {
     std::int32_t parity = 0;  // 0 none, 1 odd, 2 even (open only)
     RetryRule retry = RetryRule::None;
     JobPriority priority = JobPriority::Poll;
+    // A polling block: when its tick should be over (the next tick's start); none for others.
+    std::chrono::steady_clock::time_point tickDue{};
     JournalNote note{};  // operator writes only
 };
 

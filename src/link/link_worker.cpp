@@ -46,7 +46,9 @@ void LinkWorker::runNext() {
     const std::optional<QueuedJob> next = m_queue.takeNext();
     if (!next) return;
     const std::int64_t record = m_recorder ? m_recorder->sending(next->job) : 0;
+    const auto started = JobQueue::Clock::now();
     const LinkReply reply = m_keeper.run(master(), next->job);
+    m_queue.noteRun(next->job, JobQueue::Clock::now() - started);
     if (m_recorder) m_recorder->finished(record, reply);
     emit jobDone(next->ticket, reply);
     armReopen();

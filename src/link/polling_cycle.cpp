@@ -27,21 +27,24 @@ void PollingCycle::tick() {
     if (m_outstanding > 0) return;
     m_tickFailures = 0;
     m_tickStored = 0;
+    m_tickDue = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_timer.interval());
     // Until the scaling of the controller now polled is known, every tick reads it; the count
     // then runs from that read.
-    if (m_ConfigRefreshCount == 0 || !scalingKnownFor(m_state.LinkSettings[PortNumber],
+    if (m_configRefreshCount == 0 || !scalingKnownFor(m_state.LinkSettings[PortNumber],
                                                       m_state.LinkSettings[SlaveAddress])) {
         queue(ConfigBlock());
-        m_ConfigRefreshCount = 0;
+        m_configRefreshCount = 0;
     }
-    if (++m_ConfigRefreshCount >= kConfigRefreshPeriod) m_ConfigRefreshCount = 0;
+    if (++m_configRefreshCount >= kConfigRefreshPeriod) m_configRefreshCount = 0;
     for (const PollBlock& block : LiveBlocks()) queue(block);
     emit tickStarted();
 }
 
 void PollingCycle::queue(const PollBlock& block) {
     ++m_outstanding;
-    m_link.submit(PollJob(m_state, block), this,
+    LinkJob job = PollJob(m_state, block);
+    job.tickDue = m_tickDue;
+    m_link.submit(job, this,
                   [this, &block](const LinkReply& reply) { blockDone(block, reply); });
 }
 

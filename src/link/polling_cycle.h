@@ -49,7 +49,7 @@ class PollingCycle : public QObject {
 
     // Ticks since the configuration block was last queued, 0..10; at 0 the next tick reads
     // it (as does every tick while the scaling is unknown). Kept across stop and start.
-    std::int16_t ConfigRefreshCount() const { return m_ConfigRefreshCount; }
+    std::int16_t ConfigRefreshCount() const { return m_configRefreshCount; }
 
   signals:
     // A tick has queued its blocks (a tick skipped while the last one is out does not).
@@ -66,10 +66,11 @@ class PollingCycle : public QObject {
     ControllerLink& m_link;
     ControllerState& m_state;
     QTimer m_timer;
-    std::int16_t m_ConfigRefreshCount = 0;
+    std::int16_t m_configRefreshCount = 0;
     int m_outstanding = 0;
     int m_tickFailures = 0;
     int m_tickStored = 0;
+    std::chrono::steady_clock::time_point m_tickDue{};  // when the running tick should be over
     LinkFailure m_tickReason = LinkFailure::None;
     int m_failedSinceStart = 0;
     // Port and slave address the scaling settings were last read from since start().

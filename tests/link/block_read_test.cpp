@@ -55,6 +55,61 @@ TEST(JobQueue, OperatorJobsFirstThenPollingThenWindowReads) {
     EXPECT_TRUE(queue.empty());
 }
 
+// A tick due at 500 ms with three blocks queued, blocks taking 20 ms and a window read 60 ms:
+// the read goes between the blocks while the tick would still end in time, not after.
+struct BetweenCase {
+    int nowMs;
+    bool operatorWaiting;
+    bool windowReadFirst;
+};
+
+class JobQueueBetweenTest : public ::testing::TestWithParam<BetweenCase> {};
+
+TEST_P(JobQueueBetweenTest, AWindowReadGoesBetweenTheBlocksOnlyWhenTheTickStaysInTime) {
+    using namespace std::chrono_literals;
+    const JobQueue::Clock::time_point start{};
+    JobQueue queue;
+    LinkJob block;
+    block.priority = JobPriority::Poll;
+    LinkJob window;
+    window.priority = JobPriority::WindowRead;
+    queue.noteRun(block, 20ms);
+    queue.noteRun(window, 60ms);
+    block.tickDue = start + 500ms;
+    for (std::uint64_t ticket = 0; ticket < 3; ++ticket) queue.push({block, ticket});
+    queue.push({window, 3});
+    if (GetParam().operatorWaiting) {
+        LinkJob write;
+        write.priority = JobPriority::Operator;
+        queue.push({write, 4});
+    }
+    const auto next = queue.takeNext(start + std::chrono::milliseconds(GetParam().nowMs));
+    ASSERT_TRUE(next);
+    const std::uint64_t expected =
+        GetParam().operatorWaiting ? 4 : (GetParam().windowReadFirst ? 3 : 0);
+    EXPECT_EQ(next->ticket, expected);
+}
+
+// (60 + 3 x 20) x 1.2 = 144 ms must be left before the tick is due.
+INSTANTIATE_TEST_SUITE_P(Times, JobQueueBetweenTest,
+                         ::testing::Values(BetweenCase{0, false, true},
+                                           BetweenCase{356, false, true},
+                                           BetweenCase{357, false, false},
+                                           BetweenCase{0, true, false}));
+
+TEST(JobQueue, AWindowReadWaitsWhileItsTimeIsNotKnown) {
+    JobQueue queue;
+    LinkJob block;
+    block.priority = JobPriority::Poll;
+    block.tickDue = JobQueue::Clock::now() + std::chrono::hours(1);
+    queue.noteRun(block, std::chrono::milliseconds(20));
+    queue.push({block, 0});
+    LinkJob window;
+    window.priority = JobPriority::WindowRead;
+    queue.push({window, 1});
+    EXPECT_EQ(queue.takeNext()->ticket, 0u);
+}
+
 TEST_F(BlockReadTest, EveryBlockComesBackInTurnWithItsRegisters) {
     m_line.model().setHolding(4098, 2);
     PeriodicRead read = makeRead(1000);
