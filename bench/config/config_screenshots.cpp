@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <memory>
 
 #include "config_catalogue.h"
 #include "config_window.h"
+#include "editor_descriptors.h"
+#include "guarded_window.h"
 #include "screenshots.h"
 #include "window_rig.h"
 
@@ -31,7 +34,10 @@ int main(int argc, char** argv) {
     vt::test::WindowRig rig;
     if (!rig.openPort()) return 1;
 
-    vt::ConfigWindow window(rig.context);
+    // As the station builds it, with the image commands in its place for commands.
+    const std::unique_ptr<vt::GuardedWindow> built(
+        vt::MakeEditor(vt::StationWindow::CONFIG1, rig.context));
+    auto& window = static_cast<vt::ConfigWindow&>(*built);
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SSTab2"));
     ShowRead(window, {1366, 768});
     for (int k = 0; k < vt::kConfigTabCount; ++k) {

@@ -3,6 +3,7 @@
 #include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
