@@ -31,8 +31,7 @@ QPixmap WithDialogs(QWidget& window) {
     QPixmap picture = window.grab();
     QPainter painter(&picture);
     for (QDialog* dialog : window.findChildren<QDialog*>()) {
-        if (dialog->isVisible())
-            painter.drawPixmap(dialog->pos() - window.pos(), dialog->grab());
+        if (dialog->isVisible()) painter.drawPixmap(dialog->pos() - window.pos(), dialog->grab());
     }
     return picture;
 }

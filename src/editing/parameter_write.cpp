@@ -12,10 +12,11 @@ namespace {
 
 // Tells the operator, without stopping the window, that an entry was not written.
 void ShowRegisterRefusal(QWidget* window, const EntryWrite& write) {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("数值无法写入"),
-                                QStringLiteral("%1：%2 超出寄存器可存的范围（-32768～32767），未写入。")
-                                    .arg(write.caption, write.entry.trimmed()),
-                                QMessageBox::Ok, window);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("数值无法写入"),
+                        QStringLiteral("%1：%2 超出寄存器可存的范围（-32768～32767），未写入。")
+                            .arg(write.caption, write.entry.trimmed()),
+                        QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("RegisterRefusal"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);

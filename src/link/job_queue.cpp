@@ -38,8 +38,7 @@ bool JobQueue::windowReadFits(Clock::time_point now) {
 
 void JobQueue::noteRun(const LinkJob& job, Clock::duration took) {
     if (job.priority == JobPriority::Poll) m_pollBlockTime = Learnt(m_pollBlockTime, took);
-    if (job.priority == JobPriority::WindowRead)
-        m_windowReadTime = Learnt(m_windowReadTime, took);
+    if (job.priority == JobPriority::WindowRead) m_windowReadTime = Learnt(m_windowReadTime, took);
 }
 
 std::optional<QueuedJob> JobQueue::takeNext(Clock::time_point now) {

@@ -35,14 +35,14 @@ constexpr std::array kEditors = {
                      "Command11", kEscBack, true, Make<ProgramWindow>},
     EditorDescriptor{StationWindow::ALM1, "Command15", "报警设置", "ALM1", "ALARM", "Command1",
                      kBack, false, Make<AlarmWindow>},
-    EditorDescriptor{StationWindow::PIDC, "Command16", "PID参数", "PIDC", "PID参数设置",
-                     "Command2", kBack, false, Make<PidWindow>},
-    EditorDescriptor{StationWindow::CONFIG1, "Command21", "系统配置", "CONFIG1",
-                     "VT5800 CONFIG ", "Command11", kEscBack, true, MakeConfig},
-    EditorDescriptor{StationWindow::FenzuPID, "Command22", "PID分组", "FenzuPID",
-                     "分组输出限制", "Command1", kBack, false, Make<GroupPidWindow>},
-    EditorDescriptor{StationWindow::Fenzuout1, "Command24", "分组限幅", "Fenzuout1",
-                     "分组输出限制", "Command1", kBack, false, Make<GroupLimitsWindow>},
+    EditorDescriptor{StationWindow::PIDC, "Command16", "PID参数", "PIDC", "PID参数设置", "Command2",
+                     kBack, false, Make<PidWindow>},
+    EditorDescriptor{StationWindow::CONFIG1, "Command21", "系统配置", "CONFIG1", "VT5800 CONFIG ",
+                     "Command11", kEscBack, true, MakeConfig},
+    EditorDescriptor{StationWindow::FenzuPID, "Command22", "PID分组", "FenzuPID", "分组输出限制",
+                     "Command1", kBack, false, Make<GroupPidWindow>},
+    EditorDescriptor{StationWindow::Fenzuout1, "Command24", "分组限幅", "Fenzuout1", "分组输出限制",
+                     "Command1", kBack, false, Make<GroupLimitsWindow>},
 };
 
 }  // namespace

@@ -26,7 +26,6 @@ struct EditorDescriptor {
 };
 
 // The descriptor of `window` in `editors`; null if it has none.
-const EditorDescriptor* FindEditor(std::span<const EditorDescriptor> editors,
-                                   StationWindow window);
+const EditorDescriptor* FindEditor(std::span<const EditorDescriptor> editors, StationWindow window);
 
 }  // namespace vt
