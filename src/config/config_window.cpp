@@ -36,7 +36,7 @@ RowNames NamesOf(const ConfigEntry& entry) {
 ConfigWindow::ConfigWindow(StationContext& context, QWidget* parent)
     : EditorWindow(StationWindow::CONFIG1, context, parent),
       m_rows(context, this),
-      m_read(context.link, context.state, ConfigReads(), kReadIntervalMs, this)) {
+      m_read(context.link, context.state, ConfigReads(), kReadIntervalMs, this) {
     addRows();
     buildLayout();
     connect(&m_rows, &ParameterRows::writeQueued, this,
