@@ -8,6 +8,7 @@ packages=(
   fonts-noto-cjk
   xvfb xauth at-spi2-core python3-pyatspi dbus-x11
   python3-pymodbus python3-serial-asyncio mbpoll socat
+  libmosquitto-dev mosquitto mosquitto-clients openssl
 )
 missing=()
 for p in "${packages[@]}"; do
