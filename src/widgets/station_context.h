@@ -9,6 +9,7 @@ namespace vt {
 class ControllerLink;
 class PollingCycle;
 class LinkConnection;
+class PlantLink;
 class PortDirectory;
 class WindowNavigator;
 
@@ -22,6 +23,7 @@ struct StationContext {
     const PortDirectory& ports;
     QString databasePath;
     WindowNavigator& navigator;
+    PlantLink* plant = nullptr;  // the plant link, when the station publishes to a broker
 };
 
 }  // namespace vt
