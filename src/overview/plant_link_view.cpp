@@ -9,6 +9,11 @@ PlantLinkView::PlantLinkView(PlantLink& plant, QWidget* parent)
     : ReadoutLabel(QStringLiteral("PlantLink"), parent) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
+    // Room for the longest reason and a long queue, so a change of state moves nothing.
+    PlantLinkState widest;
+    widest.failure = PlantFailure::Unreachable;
+    widest.waiting = 999999;
+    reserveWidthFor(Text(widest));
     connect(&plant, &PlantLink::stateChanged, this, &PlantLinkView::show);
     show(plant.state());
 }
