@@ -62,6 +62,7 @@ int main(int argc, char* argv[]) {
             return true;
         },
         30000);
+    if (!connected) std::fprintf(stderr, "not every station reached the broker\n");
     const double brokerBefore = vt::bench::ProcessCpuSeconds(broker.pid());
     QTimer live;
     QObject::connect(&live, &QTimer::timeout, [&] {

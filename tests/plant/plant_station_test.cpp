@@ -12,10 +12,13 @@
 #include <QUuid>
 
 #include "broker_fixture.h"
+#include "link_jobs.h"
 #include "plant_feed.h"
+#include "plant_journal_recorder.h"
 #include "plant_link.h"
 #include "plant_payloads.h"
 #include "window_rig.h"
+#include "write_journal.h"
 
 namespace vt {
 namespace {
@@ -78,6 +81,41 @@ TEST(PlantFeedTest, LiveValuesAreTheSimulatorsWithNamesUnitsAndConsecutiveSequen
     const QJsonObject status = subscriber.on("status").back().body;
     EXPECT_TRUE(status["online"].toBool());
     EXPECT_EQ(status["port"].toInt(), 1);
+}
+
+TEST(PlantFeedTest, EachCompletedJournalEntryIsPublishedWithItsResult) {
+    Broker broker;
+    ASSERT_TRUE(broker.start());
+    Subscriber subscriber(broker.port(), QStringLiteral("vt5800/journal/journal"));
+    ASSERT_TRUE(subscriber.waitSubscribed());
+    test::WindowRig rig;
+    ASSERT_TRUE(rig.openPort());
+    QTemporaryDir dir;
+    PlantLink plant(OptionsFor(broker, QStringLiteral("journal"), dir));
+    plant.start();
+    const QString database = rig.station.database.path();
+    rig.link.setWriteRecorder(
+        std::make_unique<PlantJournalRecorder>(std::make_unique<WriteJournal>(database), plant));
+    LinkJob job = WriteRegisterJob(rig.state, Run::Sv1.number, 2500);
+    job.note = {QStringLiteral("ssqx"), QStringLiteral("SV1"), QStringLiteral("100"),
+                QStringLiteral("250")};
+    rig.link.submit(job, nullptr);
+    ASSERT_TRUE(subscriber.waitFor([&](const auto& all) { return !all.empty(); }));
+    ASSERT_TRUE(rig.waitIdle());
+    const QJsonObject entry = subscriber.messages().front().body;
+    EXPECT_EQ(entry["entry"].toInteger(), rig.journal().back().id);
+    EXPECT_EQ(entry["kind"].toString(), QStringLiteral("register"));
+    EXPECT_EQ(entry["number"].toInt(), Run::Sv1.number);
+    EXPECT_EQ(entry["value"].toInt(), 2500);
+    EXPECT_EQ(entry["caption"].toString(), QStringLiteral("SV1"));
+    EXPECT_EQ(entry["before"].toString(), QStringLiteral("100"));
+    EXPECT_EQ(entry["entered"].toString(), QStringLiteral("250"));
+    EXPECT_EQ(entry["result"].toString(), QStringLiteral("written"));
+    EXPECT_TRUE(entry["retryResult"].isNull());
+    EXPECT_EQ(entry["seq"].toInteger(), 1);
+    // The link thread lets go of the plant link before it goes.
+    rig.link.setWriteRecorder(std::make_unique<WriteJournal>(database));
+    ASSERT_TRUE(rig.waitIdle());
 }
 
 // The real station program on the offscreen platform with its simulator and a plant link.
