@@ -149,6 +149,42 @@ INSTANTIATE_TEST_SUITE_P(
                       PasswordFileCase{QFile::ReadOwner | QFile::ReadOther, false},
                       PasswordFileCase{QFile::ReadOwner | QFile::WriteGroup, false}));
 
+struct CommandLineCase {
+    QStringList arguments;
+    bool accepted;
+    const char* error;  // part of the message when refused
+};
+
+class PlantCommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(PlantCommandLineTest, OptionsThatCannotWorkAreRefusedWithAMessage) {
+    QCommandLineParser parser;
+    parser.addOptions(PlantCommandLineOptions());
+    ASSERT_TRUE(parser.parse(QStringList{QStringLiteral("vtstation")} + GetParam().arguments));
+    QString error;
+    const auto options = PlantOptionsFrom(parser, &error);
+    ASSERT_EQ(options.has_value(), GetParam().accepted) << error.toStdString();
+    if (!options) {
+        EXPECT_TRUE(error.contains(QString::fromLatin1(GetParam().error)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, PlantCommandLineTest,
+    ::testing::Values(
+        CommandLineCase{{}, true, ""},
+        CommandLineCase{{"--mqtt", "mqtt://h", "--station-name", "f1"}, true, ""},
+        CommandLineCase{{"--mqtt-user", "u"}, false, "need --mqtt"},
+        CommandLineCase{{"--mqtt", "http://h"}, false, "bad --mqtt"},
+        CommandLineCase{
+            {"--mqtt", "mqtt://h", "--mqtt-ca", "/etc/hostname"}, false, "needs an mqtts://"},
+        CommandLineCase{{"--mqtt", "mqtts://h", "--mqtt-ca", "/no/such/ca"}, false, "cannot read"},
+        CommandLineCase{
+            {"--mqtt", "mqtt://h", "--station-name", "a/b"}, false, "bad --station-name"},
+        CommandLineCase{{"--mqtt", "mqtt://h", "--mqtt-password-file", "/no/such"},
+                        false,
+                        "cannot read the password file"}));
+
 TEST(PlantOptionsTest, StationNameMustStandAsOneTopicLevel) {
     for (const char* name : {"", "a/b", "furnace+", "#"}) EXPECT_FALSE(IsTopicLevel(name)) << name;
     EXPECT_TRUE(IsTopicLevel(QStringLiteral("炉-3")));
