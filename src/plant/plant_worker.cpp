@@ -175,7 +175,9 @@ void PlantWorker::keepHistory(const LiveSample& sample) {
 void PlantWorker::takeEvent(const QString& name, const QJsonObject& body, const QDateTime& time) {
     m_outbox.add(name, body, time);
     reportState();
-    if (m_state.connected) drain();
+    if (!m_state.connected) return;
+    if (!m_drainTimer.isActive()) m_drainTimer.start();
+    drain();
 }
 
 std::optional<OutboxEntry> PlantWorker::nextEntry() {
@@ -200,7 +202,10 @@ void PlantWorker::drain() {
                         m_tokens + rate * m_sinceRefill.restart() / 1000.0);
     while (m_tokens >= 1.0 && m_inflight.size() < m_tuning.window) {
         std::optional<OutboxEntry> entry = nextEntry();
-        if (!entry) return;
+        if (!entry) {
+            m_drainTimer.stop();  // nothing waits: no wake-ups until something does
+            return;
+        }
         const int mid = m_session.publish(topic(entry->topic), entry->payload, 1, false);
         if (mid == 0) return;
         m_inflight.insert(mid, std::move(*entry));
