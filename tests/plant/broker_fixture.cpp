@@ -89,11 +89,10 @@ QString Broker::url() const {
 
 bool Broker::writeConfig() {
     // Persistent, so that a subscriber's session and what was queued for it survive a stop.
-    QStringList lines{QStringLiteral("listener %1 127.0.0.1").arg(m_port),
-                      QStringLiteral("persistence true"),
-                      // A subscriber that falls behind loses nothing.
-                      QStringLiteral("max_queued_messages 0"),
-                      "persistence_location " + m_dir.path() + "/"};
+    QStringList lines{
+        QStringLiteral("listener %1 127.0.0.1").arg(m_port), QStringLiteral("persistence true"),
+        // A subscriber that falls behind loses nothing.
+        QStringLiteral("max_queued_messages 0"), "persistence_location " + m_dir.path() + "/"};
     // Run as root, the broker would turn into a user that cannot read the temporary folder.
     if (::geteuid() == 0) lines << QStringLiteral("user root");
     if (m_setup.tls) {
