@@ -9,6 +9,7 @@ packages=(
   xvfb xauth at-spi2-core python3-pyatspi dbus-x11
   python3-pymodbus python3-serial-asyncio mbpoll socat
   clang-format-14
+  libmosquitto-dev mosquitto mosquitto-clients openssl
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -103,6 +103,7 @@ void BuildOverviewLayout(QWidget* window, const OverviewParts& parts) {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(parts.portPanel);
     bottom->addStretch(1);
+    if (parts.plantLink) bottom->addWidget(parts.plantLink, 0, Qt::AlignVCenter);
     for (QWidget* status : {parts.linkHealth, static_cast<QWidget*>(parts.sampleStep),
                             static_cast<QWidget*>(parts.surfaceWidth)}) {
         bottom->addWidget(status, 0, Qt::AlignVCenter);

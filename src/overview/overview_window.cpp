@@ -5,6 +5,7 @@
 #include "link_health_view.h"
 #include "navigation_bar.h"
 #include "overview_layout.h"
+#include "plant_link_view.h"
 #include "polling_cycle.h"
 #include "port_panel.h"
 #include "ring_reader.h"
@@ -55,9 +56,10 @@ void OverviewWindow::buildWidgets() {
     m_time = new ReadoutLabel(QStringLiteral("Label2_10"));
     m_sampleStep = new ReadoutLabel(QStringLiteral("Label19"));
     m_surface = new ReadoutLabel(QStringLiteral("Label20"));
+    QWidget* plantLink = m_context.plant ? new PlantLinkView(*m_context.plant) : nullptr;
     BuildOverviewLayout(
         this, OverviewParts{m_readouts, *m_runBar, m_chart, m_portPanel, m_navigation, m_linkHealth,
-                            m_date, m_time, m_sampleStep, m_surface});
+                            plantLink, m_date, m_time, m_sampleStep, m_surface});
     makeMoments();
     SetUpTimer(m_displayTimer, "Timer1", kDisplayIntervalMs);
     SetUpTimer(m_redrawTimer, "Timer2", kRedrawIntervalMs);

@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 
 #include "overview_window.h"
+#include "plant_journal_recorder.h"
 #include "simulator_server.h"
 #include "splash_window.h"
 #include "station_database.h"
@@ -21,6 +22,7 @@ Station::Station(const StationOptions& options, QObject* parent)
     : QObject(parent),
       m_options(options),
       m_simulator(options.simulate ? StartSimulator() : nullptr),
+      m_plant(options.plant.enabled() ? std::make_unique<PlantLink>(options.plant) : nullptr),
       m_ports(MakePorts(options, m_simulator.get())),
       m_link(m_ports),
       m_polling(m_link, m_state),
@@ -30,6 +32,7 @@ Station::Station(const StationOptions& options, QObject* parent)
     m_polling.setObjectName(QStringLiteral("Met1"));
     m_logger.setObjectName(QStringLiteral("mscom"));
     m_logger.setLiveCheck([this] { return m_polling.status().up(); });
+    m_flow.setPlantLink(m_plant.get());
     connect(&m_flow, &StationWindowFlow::exitRequested, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
 }
@@ -59,7 +62,14 @@ bool Station::start() {
     if (m_options.simulate && !m_simulator) return false;
     StationDatabase(m_options.databasePath).prepare();
     // From here on every write the station sends is journaled (the file has its tables now).
-    m_link.setWriteRecorder(std::make_unique<WriteJournal>(m_options.databasePath));
+    auto journal = std::make_unique<WriteJournal>(m_options.databasePath);
+    if (m_plant) {
+        m_link.setWriteRecorder(std::make_unique<PlantJournalRecorder>(std::move(journal), *m_plant));
+        m_plantFeed = std::make_unique<PlantFeed>(*m_plant, m_state, m_polling, m_connection, m_ports);
+        m_plant->start();
+    } else {
+        m_link.setWriteRecorder(std::move(journal));
+    }
     m_state.YSpan = kInitialAxisSpan;
     m_splash = new SplashWindow;
     m_splash->setAttribute(Qt::WA_DeleteOnClose);

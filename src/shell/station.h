@@ -8,6 +8,8 @@
 #include "controller_state.h"
 #include "data_logger.h"
 #include "link_connection.h"
+#include "plant_feed.h"
+#include "plant_link.h"
 #include "polling_cycle.h"
 #include "port_directory.h"
 #include "splash_window.h"
@@ -41,6 +43,7 @@ public:
     LinkConnection& connection() { return m_connection; }
     sim::SimulatorServer* simulator() { return m_simulator.get(); }
     SplashWindow* splash() { return m_splash; }
+    PlantLink* plant() { return m_plant.get(); }
 
 signals:
     // The overview is shown and the periodic work runs.
@@ -54,6 +57,8 @@ private:
 
     StationOptions m_options;
     std::unique_ptr<sim::SimulatorServer> m_simulator;
+    // Made before the link and gone after it: the link thread's journal publishes through it.
+    std::unique_ptr<PlantLink> m_plant;
     ControllerState m_state;
     PortDirectory m_ports;
     ControllerLink m_link;
@@ -62,6 +67,7 @@ private:
     DataLogger m_logger;
     StationWindowFlow m_flow;
     QPointer<SplashWindow> m_splash;
+    std::unique_ptr<PlantFeed> m_plantFeed;
 };
 
 }  // namespace vt

@@ -20,6 +20,7 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
     const QCommandLineOption open(QStringLiteral("open"),
                                   QStringLiteral("Open the port with the saved settings at start."));
     parser.addOptions({simulate, port, open, StationDatabase::PathOption()});
+    parser.addOptions(PlantCommandLineOptions());
     if (!parser.parse(arguments)) {
         if (error) *error = parser.errorText();
         return std::nullopt;
@@ -45,6 +46,10 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
         }
         options.ports.push_back(*parsed);
     }
+    const auto plant = PlantOptionsFrom(parser, error);
+    if (!plant) return std::nullopt;
+    options.plant = *plant;
+    options.plant.outboxPath = OutboxPathBeside(options.databasePath);
     return options;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "plant_options.h"
 #include "port_directory.h"
 
 namespace vt {
@@ -15,6 +16,7 @@ struct StationOptions {
     std::vector<PortDirectory::Override> ports;
     QString databasePath;
     bool openAtStart = false;  // open the port with the saved settings at start-up
+    PlantOptions plant;        // the plant's MQTT broker; off unless --mqtt
 };
 
 // Parses the command line; on a bad argument, nothing and a message for the operator.

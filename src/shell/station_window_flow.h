@@ -25,6 +25,9 @@ class StationWindowFlow : public QObject, public WindowNavigator {
                       const QString& databasePath, QObject* parent = nullptr);
     ~StationWindowFlow() override;
 
+    // The plant link the overview shows the state of; none without --mqtt.
+    void setPlantLink(PlantLink* plant) { m_context.plant = plant; }
+
     // Loads and shows the overview (the end of the start-up).
     OverviewWindow* showOverview();
 

@@ -11,6 +11,7 @@ namespace vt {
 class ControllerLink;
 class PollingCycle;
 class LinkConnection;
+class PlantLink;
 class PortDirectory;
 class WindowNavigator;
 
@@ -26,6 +27,7 @@ struct StationContext {
     QString databasePath;
     WindowNavigator& navigator;
     std::span<const EditorDescriptor> editors{};
+    PlantLink* plant = nullptr;  // the plant link, when the station publishes to a broker
 };
 
 }  // namespace vt
