@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
         links.push_back(std::make_unique<vt::PlantLink>(options));
         links.back()->start();
     }
-    QTest::qWaitFor(
+    const bool connected = QTest::qWaitFor(
         [&] {
             for (const auto& link : links)
                 if (!link->state().connected) return false;
