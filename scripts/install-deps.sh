@@ -8,6 +8,8 @@ packages=(
   fonts-noto-cjk
   xvfb xauth at-spi2-core python3-pyatspi dbus-x11
   python3-pymodbus python3-serial-asyncio mbpoll socat
+  qt6-translations-l10n
+  dpkg-dev lintian appstream
 )
 missing=()
 for p in "${packages[@]}"; do
