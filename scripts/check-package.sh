@@ -20,7 +20,7 @@ for path in \
 done
 dpkg-deb -f "$deb" Depends | grep -q qt6-translations-l10n
 
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
