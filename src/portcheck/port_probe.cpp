@@ -43,31 +43,43 @@ PortProbe::PortProbe(ControllerLink& link, QObject* parent) : QObject(parent), m
 void PortProbe::run(const ProbeSettings& settings, bool portAlreadyOpen) {
     if (m_running) return;
     m_running = true;
-    const int attempt = ++m_attempt;  // replies of an attempt that ended early are dropped
-    const PollBlock& block = LiveBlocks().front();
-    LinkJob read;
-    read.op = block.op;
-    read.port = settings.port;
-    read.slave = settings.slave;
-    read.first = block.first;
-    read.count = block.count;
-    read.priority = JobPriority::Operator;
+    m_settings = settings;
+    m_openedHere = !portAlreadyOpen;
     if (portAlreadyOpen) {
-        m_clock.start();
-        m_link.submit(read, this, [this](const LinkReply& reply) {
-            done(ProbeResultOf(reply, m_clock.elapsed()));
-        });
+        read();
         return;
     }
     m_link.submit(OpenJob(settings.port, settings.baudCode, settings.parityCode), this,
-                  [this, attempt](const LinkReply& reply) {
-                      if (!reply.ok() && attempt == m_attempt) done(ProbeResultOf(reply, 0));
-                      m_clock.start();  // the read starts once the port is open
+                  [this](const LinkReply& reply) {
+                      if (reply.ok()) {
+                          read();
+                          return;
+                      }
+                      closeIfOpenedHere();  // ends the link's attempts to reopen it
+                      done(ProbeResultOf(reply, 0));
                   });
-    m_link.submit(read, this, [this, attempt](const LinkReply& reply) {
-        if (m_running && attempt == m_attempt) done(ProbeResultOf(reply, m_clock.elapsed()));
+}
+
+// Submitted once the port is open, so that the time taken is the read's alone.
+void PortProbe::read() {
+    const PollBlock& block = LiveBlocks().front();
+    LinkJob job;
+    job.op = block.op;
+    job.port = m_settings.port;
+    job.slave = m_settings.slave;
+    job.first = block.first;
+    job.count = block.count;
+    job.priority = JobPriority::Operator;
+    m_clock.start();
+    m_link.submit(job, this, [this](const LinkReply& reply) {
+        const qint64 elapsed = m_clock.elapsed();
+        closeIfOpenedHere();
+        done(ProbeResultOf(reply, elapsed));
     });
-    m_link.submit(CloseJob(settings.port), this);
+}
+
+void PortProbe::closeIfOpenedHere() {
+    if (m_openedHere) m_link.submit(CloseJob(m_settings.port), this);
 }
 
 void PortProbe::done(const ProbeResult& result) {

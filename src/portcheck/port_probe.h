@@ -46,12 +46,15 @@ class PortProbe : public QObject {
     void finished(const vt::ProbeResult& result);
 
   private:
+    void read();
+    void closeIfOpenedHere();
     void done(const ProbeResult& result);
 
     ControllerLink& m_link;
     QElapsedTimer m_clock;
+    ProbeSettings m_settings;
+    bool m_openedHere = false;  // the probe opened the port and closes it again
     bool m_running = false;
-    int m_attempt = 0;
 };
 
 }  // namespace vt

@@ -41,7 +41,7 @@ struct AccessCase {
     PortAccess access;
 };
 
-class Access : public testing::TestWithParam<AccessCase> {};
+class Access : public ::testing::TestWithParam<AccessCase> {};
 
 TEST_P(Access, FollowsOwnerGroupAndOthersBits) {
     EXPECT_EQ(DecideAccess(GetParam().device, GetParam().user), GetParam().access);
@@ -49,7 +49,7 @@ TEST_P(Access, FollowsOwnerGroupAndOthersBits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, Access,
-    testing::Values(
+    ::testing::Values(
         AccessCase{"InDialout", Device(0660), User({kUsers, kDialout}), PortAccess::Allowed},
         AccessCase{"NotInDialout", Device(0660), User({kUsers}), PortAccess::NeedsGroup},
         AccessCase{"JoinedButNotLoggedInAgain", Device(0660), User({kUsers}, {kUsers, kDialout}),

@@ -21,7 +21,7 @@ struct ProbeCase {
     const char* text;  // the start of the text shown
 };
 
-class Probe : public testing::TestWithParam<ProbeCase> {};
+class Probe : public ::testing::TestWithParam<ProbeCase> {};
 
 // The station's port is closed: the probe opens the chosen port for its read and closes it.
 TEST_P(Probe, ReadsOnceThroughTheLinkAndTellsHowItWent) {
@@ -49,7 +49,7 @@ TEST_P(Probe, ReadsOnceThroughTheLinkAndTellsHowItWent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, Probe,
-                         testing::Values(ProbeCase{"Answered",
+                         ::testing::Values(ProbeCase{"Answered",
                                                    {kSimPort, kFastBaud, 0, kSimSlave},
                                                    {},
                                                    ProbeResult::Outcome::Answered,
