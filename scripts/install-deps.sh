@@ -10,6 +10,8 @@ packages=(
   python3-pymodbus python3-serial-asyncio mbpoll socat
   clang-format-14
   libmosquitto-dev mosquitto mosquitto-clients openssl
+  qt6-translations-l10n
+  dpkg-dev lintian appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -80,6 +80,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             c.help = true;
+        } else if (a == "--version") {
+            c.version = true;
         } else if (a == "--wire-time") {
             c.options.emulateWireTime = true;
         } else if (a == "--frozen") {
@@ -121,6 +123,7 @@ std::string UsageText() {
            "  --seed N                 seed of the fault generator (default 1)\n"
            "  --time-factor F          run process and programs F times faster\n"
            "  --frozen                 freeze the process (values change only by writes)\n"
+           "  --version                show the version number\n"
            "  --help                   show this text\n";
 }
 

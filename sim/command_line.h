@@ -13,6 +13,7 @@ struct CommandLine {
     std::string writeLog;  // file that gets one line per write carried out; empty: none
     int tcpPort = -1;      // also serve Modbus TCP on 127.0.0.1 at this port (0: any); -1: no
     bool help = false;
+    bool version = false;
     std::string error;  // empty when the arguments were understood
 };
 

@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "simulator_server.h"
+#include "station_version.h"
 #include "write_log.h"
 
 // Serves until SIGINT or SIGTERM; the path of the terminal is the first line on stdout, the
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     const CommandLine cmd = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (cmd.help) {
         std::cout << UsageText();
+        return 0;
+    }
+    if (cmd.version) {
+        std::cout << "vt5800-sim " << vt::kStationVersion << "\n";
         return 0;
     }
     if (!cmd.error.empty()) {

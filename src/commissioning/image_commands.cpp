@@ -6,14 +6,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 
+#include "chooser_folder.h"
 #include "image_compare_window.h"
 #include "image_file.h"
 #include "image_progress.h"
 #include "image_reader.h"
 #include "named_button.h"
 #include "port_directory.h"
+#include "station_version.h"
 
 namespace vt {
 
@@ -57,19 +58,18 @@ ImageCommands::~ImageCommands() { delete m_compareWindow; }
 ImageCompareWindow* ImageCommands::compareWindow() const { return m_compareWindow; }
 
 void ImageCommands::chooseSaveFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"));
-    const QString suggested =
-        QDir(folder).filePath(QStringLiteral("VT5800_参数_%1.json").arg(stamp));
+    const QString suggested = ChooserFolder::Suggested(QStringLiteral("VT5800_参数_%1.json").arg(stamp));
     const QString path =
         QFileDialog::getSaveFileName(m_window, QStringLiteral("保存参数"), suggested, kFileFilter);
+    ChooserFolder::Remember(path);
     if (!path.isEmpty()) saveTo(path);
 }
 
 void ImageCommands::chooseCompareFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path =
-        QFileDialog::getOpenFileName(m_window, QStringLiteral("比较参数"), folder, kFileFilter);
+    const QString path = QFileDialog::getOpenFileName(m_window, QStringLiteral("比较参数"),
+                                                      ChooserFolder::Current(), kFileFilter);
+    ChooserFolder::Remember(path);
     if (!path.isEmpty()) compareWith(path);
 }
 
@@ -155,7 +155,7 @@ ImageOrigin ImageCommands::origin() const {
     const auto& settings = m_context.state.LinkSettings;
     ImageOrigin origin;
     origin.saved = QDateTime::currentDateTime();
-    origin.stationVersion = QStringLiteral(VT_STATION_VERSION);
+    origin.stationVersion = QString::fromLatin1(kStationVersion);
     origin.port = settings[PortNumber];
     origin.device = m_context.ports.devicePath(origin.port);
     origin.baudCode = settings[BaudCode];

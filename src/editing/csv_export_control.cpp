@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 
+#include "chooser_folder.h"
 #include "csv_export_job.h"
 #include "named_button.h"
 
@@ -28,12 +28,12 @@ CsvExportControl::CsvExportControl(QWidget* window, const QString& filePrefix,
 CsvExportControl::~CsvExportControl() = default;
 
 void CsvExportControl::chooseFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"));
     const QString suggested =
-        QDir(folder).filePath(m_filePrefix + QLatin1Char('_') + stamp + QStringLiteral(".csv"));
+        ChooserFolder::Suggested(m_filePrefix + QLatin1Char('_') + stamp + QStringLiteral(".csv"));
     const QString path = QFileDialog::getSaveFileName(
         m_window, QStringLiteral("导出CSV"), suggested, QStringLiteral("CSV 文件 (*.csv)"));
+    ChooserFolder::Remember(path);
     if (!path.isEmpty()) exportTo(path);
 }
 

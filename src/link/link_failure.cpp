@@ -8,6 +8,7 @@ bool IsPortFailure(LinkFailure failure) {
         case LinkFailure::PermissionDenied:
         case LinkFailure::CannotOpen:
         case LinkFailure::PortLost:
+        case LinkFailure::PortBusy:
             return true;
         default:
             return false;
@@ -35,6 +36,8 @@ const char* FailureDescription(LinkFailure failure) {
             return "the port cannot be opened";
         case LinkFailure::PortLost:
             return "input/output error on the port";
+        case LinkFailure::PortBusy:
+            return "the port is held by another program";
     }
     return "unknown failure";
 }

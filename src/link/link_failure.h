@@ -14,6 +14,7 @@ enum class LinkFailure {
     CannotOpen,        // the port cannot be opened for another reason (busy, not a serial
                        // device, Modbus TCP connection refused or unreachable)
     PortLost,          // an open port failed with an I/O error, or its connection was closed
+    PortBusy,          // another program (or another station) holds the serial port
 };
 
 // Whether a failure says the port itself is unusable, rather than the controller silent.

@@ -1,6 +1,9 @@
 #include "modbus_master.h"
 
+#include <QFileInfo>
 #include <modbus.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/select.h>
 
 #include <algorithm>
@@ -51,6 +54,8 @@ LinkFailure OpenFailure(int error) {
         case EACCES:
         case EPERM:
             return LinkFailure::PermissionDenied;
+        case EBUSY:  // another program opened the terminal exclusively
+            return LinkFailure::PortBusy;
         default:
             return LinkFailure::CannotOpen;
     }
@@ -83,6 +88,22 @@ modbus_t* NewContext(const PortEndpoint& where, int baud, std::int32_t parityCod
     }
     return modbus_new_rtu(where.device.toLocal8Bit().constData(), baud, ParityLetter(parityCode),
                           8, 1);
+}
+
+// Holds an open serial port for this station alone: no other program may open the terminal
+// (TIOCEXCL, which root passes) and no other station may lock it (flock, which binds root too).
+// False when another holder has it locked.
+bool HoldExclusively(modbus_t* context) {
+    const int fd = modbus_get_socket(context);
+    if (flock(fd, LOCK_EX | LOCK_NB) == -1 && errno == EWOULDBLOCK) return false;
+    ioctl(fd, TIOCEXCL);
+    return true;
+}
+
+// Gives the terminal back to everybody before the port closes.
+void ReleaseExclusive(modbus_t* context) {
+    const int fd = modbus_get_socket(context);
+    if (fd >= 0) ioctl(fd, TIOCNXCL);
 }
 
 timeval ToTimeval(std::chrono::microseconds span) {
@@ -133,8 +154,16 @@ std::int32_t ModbusMaster::openPort(std::int32_t port, std::int32_t baudCode,
         modbus_free(context);
         return finish(OpenFailure(error), kNoAnswer);
     }
+    if (!where.isTcp() && !HoldExclusively(context)) {
+        modbus_close(context);
+        modbus_free(context);
+        return finish(LinkFailure::PortBusy, kNoAnswer);
+    }
     m_open[port] = OpenPort{context, baudCode, parityCode, where.isTcp()};
-    qCDebug(lcLink) << "opened port" << port << m_ports.devicePath(port) << baud
+    // A /dev/serial/by-id name is followed anew at each open, so a replugged adapter is found
+    // whichever ttyUSB it became.
+    qCDebug(lcLink) << "opened port" << port << m_ports.devicePath(port)
+                    << QFileInfo(where.device).canonicalFilePath() << baud
                     << ParityLetter(parityCode);
     return finish(LinkFailure::None, 0);
 }
@@ -142,6 +171,7 @@ std::int32_t ModbusMaster::openPort(std::int32_t port, std::int32_t baudCode,
 std::int32_t ModbusMaster::closePort(std::int32_t port) {
     const auto it = m_open.find(port);
     if (it != m_open.end()) {
+        if (!it->second.tcp) ReleaseExclusive(it->second.context);
         modbus_close(it->second.context);
         modbus_free(it->second.context);
         m_open.erase(it);

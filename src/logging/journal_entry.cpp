@@ -16,6 +16,7 @@ JournalResult JournalResultOf(LinkFailure failure) {
         case LinkFailure::NoDevice:
         case LinkFailure::PermissionDenied:
         case LinkFailure::CannotOpen:
+        case LinkFailure::PortBusy:
             return JournalResult::PortClosed;  // not sent: the port is not usable
         case LinkFailure::PortLost:
             return JournalResult::NoAnswer;  // the exchange broke off: no valid answer came

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "control_names.h"
+#include "failure_text.h"
 #include "link_connection.h"
 #include "polling_cycle.h"
 
@@ -46,31 +47,12 @@ LinkHealthView::LinkHealthView(PollingCycle& polling, LinkConnection& connection
     if (!connection.isOpen()) showState(false, LinkFailure::PortClosed);
 }
 
-QString LinkHealthView::ReasonText(LinkFailure reason) {
-    switch (reason) {
-        case LinkFailure::None:
-            return {};
-        case LinkFailure::NoAnswer:
-            return QStringLiteral("控制器无应答");
-        case LinkFailure::Exception:
-            return QStringLiteral("控制器拒绝请求");
-        case LinkFailure::PortClosed:
-            return QStringLiteral("端口未打开");
-        case LinkFailure::Refused:
-            return QStringLiteral("请求无效");
-        case LinkFailure::NoDevice:
-            return QStringLiteral("设备不存在");
-        case LinkFailure::PermissionDenied:
-            return QStringLiteral("无权访问端口");
-        case LinkFailure::CannotOpen:
-            return QStringLiteral("端口无法打开");
-        case LinkFailure::PortLost:
-            return QStringLiteral("端口读写错误");
-    }
-    return {};
-}
+QString LinkHealthView::ReasonText(LinkFailure reason) { return FailureText(reason); }
 
 QString LinkHealthView::ReasonHint(LinkFailure reason) {
+    if (reason == LinkFailure::PortBusy) {
+        return QStringLiteral("另一个程序正在使用该端口：请关闭它（\"端口诊断\"列出占用的进程）。");
+    }
     if (reason != LinkFailure::PermissionDenied) return {};
     return QStringLiteral("当前用户无权打开该端口：请把用户加入设备所属的用户组"
                           "（通常是 dialout），然后重新登录。");

@@ -7,6 +7,8 @@
 #include "overview_layout.h"
 #include "plant_link_view.h"
 #include "polling_cycle.h"
+#include "port_check_window.h"
+#include "port_directory.h"
 #include "port_panel.h"
 #include "ring_reader.h"
 #include "run_control_bar.h"
@@ -90,6 +92,11 @@ void OverviewWindow::connectParts() {
             [this] { m_navigation->setSystemButtonsEnabled(true); });
     connect(m_portPanel, &PortPanel::portClosed, m_navigation,
             [this] { m_navigation->setSystemButtonsEnabled(false); });
+    connect(m_portPanel, &PortPanel::portCheckRequested, this, [this](const ProbeSettings& chosen) {
+        auto* check = new PortCheckWindow(m_context.link, m_context.ports.devicePath(chosen.port),
+                                          chosen, m_context.connection.isOpen(), this);
+        check->show();
+    });
     connect(m_navigation, &NavigationBar::historyRequested, this, &OverviewWindow::goToHistory);
     connect(m_navigation, &NavigationBar::exitRequested, this, &OverviewWindow::exitStation);
 }

@@ -10,6 +10,7 @@
 #include "control_names.h"
 #include "entry_text.h"
 #include "port_directory.h"
+#include "serial_names.h"
 #include "titled_frame.h"
 
 namespace vt {
@@ -64,6 +65,10 @@ void PortPanel::buildLayout() {
     portRow->addWidget(Caption(QStringLiteral("端口"), m_port));
     portRow->addWidget(m_port);
     portRow->addWidget(m_device);
+    auto* check = new QPushButton(QStringLiteral("端口诊断"));
+    check->setObjectName(QStringLiteral("CommandPortCheck"));
+    connect(check, &QPushButton::clicked, this, [this] { emit portCheckRequested(chosenSettings()); });
+    portRow->addWidget(check);
 
     m_frames[1] = new TitledFrame(QStringLiteral("FrameBaud"), QStringLiteral("Baud Rate"));
     QHBoxLayout* baudRow = m_frames[1]->body();
@@ -131,7 +136,12 @@ void PortPanel::selectParity(int code) {
 }
 
 void PortPanel::showDevice() {
-    m_device->setText(m_ports.devicePath(EntryCode(m_port->currentText())));
+    m_device->setText(SerialNames::DeviceCaption(m_ports.devicePath(EntryCode(m_port->currentText()))));
+}
+
+ProbeSettings PortPanel::chosenSettings() const {
+    return ProbeSettings{EntryCode(m_port->currentText()), EntryCode(m_baud->currentText()),
+                         std::max(m_parity->checkedId(), 0), EntryCode(m_address->currentText())};
 }
 
 void PortPanel::openWithCurrentSettings() {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "port_choice.h"
+#include "port_probe.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -17,8 +18,8 @@ class PortDirectory;
 class TitledFrame;
 
 // The serial-port panel of the overview: port, baud rate, parity and module address, with
-// "打开" and "关闭". It shows the device that the chosen port number stands for; what the
-// buttons do is PortChoice's.
+// "打开" and "关闭". It shows the device that the chosen port number stands for, with its stable
+// /dev/serial/by-id name, and "端口诊断" for it; what the buttons do is PortChoice's.
 class PortPanel : public QWidget {
     Q_OBJECT
   public:
@@ -39,6 +40,8 @@ class PortPanel : public QWidget {
   signals:
     void portOpened();  // enables the system buttons
     void portClosed();  // disables them
+    // "端口诊断" with the panel's settings.
+    void portCheckRequested(const vt::ProbeSettings& chosen);
 
   private:
     QComboBox* makeCombo(const QString& name, const QStringList& items);
@@ -47,6 +50,7 @@ class PortPanel : public QWidget {
     void showSettings(const SavedLink& indices);
     void selectParity(int code);
     void showDevice();
+    ProbeSettings chosenSettings() const;
 
     PortChoice m_choice;
     const PortDirectory& m_ports;

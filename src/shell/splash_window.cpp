@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "splash_picture.h"
+#include "station_version.h"
 
 namespace vt {
 
@@ -25,9 +26,13 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     QFont font = message->font();
     font.setPointSize(13);
     message->setFont(font);
+    auto* version = new QLabel(QStringLiteral("版本 %1").arg(kStationVersion), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setAlignment(Qt::AlignRight);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
     layout->addWidget(message);
+    layout->addWidget(version);
     setStyleSheet(QStringLiteral("SplashWindow { background: #f4f6f8; border: 1px solid #8090a0; }"));
 
     m_timer2.setInterval(200);

@@ -21,6 +21,7 @@ constexpr std::int16_t kInitialAxisSpan = 1500;
 Station::Station(const StationOptions& options, QObject* parent)
     : QObject(parent),
       m_options(options),
+      m_databaseLock(options.databasePath),
       m_simulator(options.simulate ? StartSimulator() : nullptr),
       m_plant(options.plant.enabled() ? std::make_unique<PlantLink>(options.plant) : nullptr),
       m_ports(MakePorts(options, m_simulator.get())),
@@ -59,6 +60,10 @@ PortDirectory Station::MakePorts(const StationOptions& options,
 }
 
 bool Station::start() {
+    if (!m_databaseLock.acquire()) {
+        m_startRefusal = m_databaseLock.refusal();
+        return false;
+    }
     if (m_options.simulate && !m_simulator) return false;
     StationDatabase(m_options.databasePath).prepare();
     // From here on every write the station sends is journaled (the file has its tables now).

@@ -12,6 +12,7 @@
 #include "plant_link.h"
 #include "polling_cycle.h"
 #include "port_directory.h"
+#include "single_writer_lock.h"
 #include "splash_window.h"
 #include "station_options.h"
 #include "station_window_flow.h"
@@ -33,8 +34,10 @@ public:
     ~Station() override;
 
     // Prepares the database and the simulator and shows the splash window. False when the
-    // simulator was asked for and could not start.
+    // simulator was asked for and could not start, or another station holds the database
+    // (startRefusal() says which).
     bool start();
+    const QString& startRefusal() const { return m_startRefusal; }
 
     ControllerState& state() { return m_state; }
     StationWindowFlow& flow() { return m_flow; }
@@ -56,6 +59,8 @@ private:
     void finishStartUp();
 
     StationOptions m_options;
+    SingleWriterLock m_databaseLock;  // two writers would corrupt the ring positions
+    QString m_startRefusal;
     std::unique_ptr<sim::SimulatorServer> m_simulator;
     // Made before the link and gone after it: the link thread's journal publishes through it.
     std::unique_ptr<PlantLink> m_plant;

@@ -1,56 +1,147 @@
 #include "station_options.h"
 
 #include <QCommandLineParser>
+#include <functional>
 
 #include "station_database.h"
+#include "station_version.h"
 
 namespace vt {
 
-std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, QString* error) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("VT5800 operator station"));
-    parser.addHelpOption();
-    const QCommandLineOption simulate(QStringLiteral("simulate"),
-                                      QStringLiteral("Serve port 1 from a simulated controller."));
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        QStringLiteral("Port number N (1..20) is the serial DEVICE, or the Modbus TCP server "
-                       "tcp://HOST[:PORT] (port 502 unless given) (repeatable)."),
-        QStringLiteral("N=DEVICE"));
-    const QCommandLineOption open(QStringLiteral("open"),
-                                  QStringLiteral("Open the port with the saved settings at start."));
-    parser.addOptions({simulate, port, open, StationDatabase::PathOption()});
-    parser.addOptions(PlantCommandLineOptions());
-    if (!parser.parse(arguments)) {
-        if (error) *error = parser.errorText();
-        return std::nullopt;
+namespace {
+
+// Takes one value of an option into the options; a reason when the value is malformed.
+using TakeValue = std::function<QString(const QString& value, StationOptions& options)>;
+
+// One option of the command line. A flag has no value name and sets its field.
+struct OptionEntry {
+    QCommandLineOption option;
+    TakeValue take;
+};
+
+OptionEntry Flag(const char* name, const char* meaning, bool StationOptions::*field) {
+    return {QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(meaning)),
+            [field](const QString&, StationOptions& options) {
+                options.*field = true;
+                return QString();
+            }};
+}
+
+OptionEntry Valued(const char* name, const char* valueName, const char* meaning, TakeValue take) {
+    return {QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(meaning),
+                               QString::fromLatin1(valueName)),
+            std::move(take)};
+}
+
+QString TakePort(const QString& value, StationOptions& options) {
+    const auto parsed = PortDirectory::ParseOverride(value);
+    if (!parsed) {
+        return QStringLiteral(
+                   "bad --port value: %1 (expected N=DEVICE or N=tcp://HOST[:PORT], N 1..20)")
+            .arg(value);
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        if (error) *error = parser.helpText();
-        return std::nullopt;
+    options.ports.push_back(*parsed);
+    return {};
+}
+
+// Adding an option is one entry here (and its field in StationOptions).
+const std::vector<OptionEntry>& OptionTable() {
+    static const std::vector<OptionEntry> table = {
+        Flag("simulate", "Serve port 1 from a simulated controller.", &StationOptions::simulate),
+        Valued("port", "N=DEVICE",
+               "Port number N (1..20) is the serial DEVICE (a /dev/serial/by-id name is followed "
+               "at each open), or the Modbus TCP server tcp://HOST[:PORT] (port 502 unless "
+               "given) (repeatable).",
+               TakePort),
+        Valued("database", "PATH", "Database file (created when missing).",
+               [](const QString& value, StationOptions& options) {
+                   options.databasePath = value;
+                   return QString();
+               }),
+        Flag("open", "Open the port with the saved settings at start.",
+             &StationOptions::openAtStart),
+    };
+    return table;
+}
+
+const QCommandLineOption& HelpOption() {
+    static const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                         QStringLiteral("Show this text."));
+    return help;
+}
+
+const QCommandLineOption& VersionOption() {
+    static const QCommandLineOption version(QStringLiteral("version"),
+                                            QStringLiteral("Show the version number."));
+    return version;
+}
+
+QString UsageLine(const QCommandLineOption& option) {
+    QStringList names;
+    for (const QString& name : option.names()) {
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
+    QString line = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty()) line += QLatin1Char(' ') + option.valueName();
+    return QStringLiteral("  %1  %2\n").arg(line, -22).arg(option.description());
+}
+
+CommandLineVerdict Refusal(const QString& reason) {
+    return {std::nullopt, QStringLiteral("vtstation: %1\n\n%2").arg(reason, StationUsage()), 2};
+}
+
+}  // namespace
+
+QString StationUsage() {
+    QString text = QStringLiteral(
+        "Usage: vtstation [options]\n"
+        "Operator station for one VT5800 process controller over Modbus RTU or TCP.\n\n");
+    for (const OptionEntry& entry : OptionTable()) text += UsageLine(entry.option);
+    for (const QCommandLineOption& option : PlantCommandLineOptions()) text += UsageLine(option);
+    text += UsageLine(VersionOption());
+    text += UsageLine(HelpOption());
+    return text;
+}
+
+CommandLineVerdict JudgeCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(HelpOption());
+    parser.addOption(VersionOption());
+    for (const OptionEntry& entry : OptionTable()) parser.addOption(entry.option);
+    parser.addOptions(PlantCommandLineOptions());
+    if (!parser.parse(arguments)) return Refusal(parser.errorText());
+    if (!parser.positionalArguments().isEmpty()) {
+        return Refusal(QStringLiteral("unexpected argument '%1'")
+                           .arg(parser.positionalArguments().constFirst()));
+    }
+    if (parser.isSet(HelpOption())) return {std::nullopt, StationUsage(), 0};
+    if (parser.isSet(VersionOption())) {
+        return {std::nullopt, QStringLiteral("vtstation %1\n").arg(kStationVersion), 0};
     }
     StationOptions options;
-    options.simulate = parser.isSet(simulate);
-    options.openAtStart = parser.isSet(open);
-    options.databasePath = StationDatabase::PathFrom(parser);
-    for (const QString& value : parser.values(port)) {
-        const auto parsed = PortDirectory::ParseOverride(value);
-        if (!parsed) {
-            if (error) {
-                *error = QStringLiteral(
-                             "bad --port value: %1 (expected N=DEVICE or N=tcp://HOST[:PORT], "
-                             "N 1..20)")
-                             .arg(value);
-            }
-            return std::nullopt;
+    for (const OptionEntry& entry : OptionTable()) {
+        const QStringList values = entry.option.valueName().isEmpty()
+                                       ? QStringList(parser.isSet(entry.option) ? 1 : 0, QString())
+                                       : parser.values(entry.option);
+        for (const QString& value : values) {
+            const QString reason = entry.take(value, options);
+            if (!reason.isEmpty()) return Refusal(reason);
         }
-        options.ports.push_back(*parsed);
     }
-    const auto plant = PlantOptionsFrom(parser, error);
-    if (!plant) return std::nullopt;
+    if (options.databasePath.isEmpty()) options.databasePath = StationDatabase::DefaultPath();
+    QString plantError;
+    const auto plant = PlantOptionsFrom(parser, &plantError);
+    if (!plant) return Refusal(plantError);
     options.plant = *plant;
     options.plant.outboxPath = OutboxPathBeside(options.databasePath);
-    return options;
+    return {options, {}, 0};
+}
+
+std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, QString* error) {
+    CommandLineVerdict verdict = JudgeCommandLine(arguments);
+    if (!verdict.options && error) *error = verdict.text;
+    return verdict.options;
 }
 
 }  // namespace vt

@@ -19,8 +19,22 @@ struct StationOptions {
     PlantOptions plant;        // the plant's MQTT broker; off unless --mqtt
 };
 
+// What a command line asks for: run the station with options, or print a text and end.
+struct CommandLineVerdict {
+    std::optional<StationOptions> options;  // set: run the station
+    QString text;                           // otherwise printed: stdout on 0, stderr else
+    int exitCode = 0;                       // 0 for --help and --version, 2 for a bad argument
+};
+
+// Reads the command line (program name first) without touching the window system, so that
+// --help and --version answer with no display.
+CommandLineVerdict JudgeCommandLine(const QStringList& arguments);
+
 // Parses the command line; on a bad argument, nothing and a message for the operator.
 std::optional<StationOptions> ParseStationOptions(const QStringList& arguments,
                                                   QString* error = nullptr);
+
+// The usage text: every option with its value and meaning.
+QString StationUsage();
 
 }  // namespace vt
