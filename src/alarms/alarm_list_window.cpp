@@ -1,4 +1,4 @@
-#include "alarm_window.h"
+#include "alarm_list_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,8 +43,8 @@ QLineEdit* NamedBox(const QString& name) {
 
 }  // namespace
 
-AlarmWindow::AlarmWindow(AlarmCentre& centre, AlarmSound& sound, const QString& databasePath,
-                         QWidget* parent)
+AlarmListWindow::AlarmListWindow(AlarmCentre& centre, AlarmSound& sound,
+                                 const QString& databasePath, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_centre(centre),
       m_sound(sound),
@@ -75,7 +75,7 @@ AlarmWindow::AlarmWindow(AlarmCentre& centre, AlarmSound& sound, const QString& 
 
     m_tabs->addTab(buildCurrentTab(), QStringLiteral("当前报警"));
     m_tabs->addTab(m_history, QStringLiteral("报警历史"));
-    connect(m_tabs, &QTabWidget::currentChanged, this, &AlarmWindow::tabChanged);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &AlarmListWindow::tabChanged);
     auto* page = new QVBoxLayout(this);
     page->addLayout(buildAnswerBar());
     page->addWidget(m_tabs, 1);
@@ -87,9 +87,9 @@ AlarmWindow::AlarmWindow(AlarmCentre& centre, AlarmSound& sound, const QString& 
     m_flash.start();
 }
 
-AlarmWindow::~AlarmWindow() { m_list->setModel(nullptr); }
+AlarmListWindow::~AlarmListWindow() { m_list->setModel(nullptr); }
 
-QLayout* AlarmWindow::buildAnswerBar() {
+QLayout* AlarmListWindow::buildAnswerBar() {
     auto* bar = new QHBoxLayout;
     auto* name = new QLabel(QStringLiteral("操作员"));
     name->setBuddy(m_operator);
@@ -103,17 +103,17 @@ QLayout* AlarmWindow::buildAnswerBar() {
     return bar;
 }
 
-QWidget* AlarmWindow::buildCurrentTab() {
+QWidget* AlarmListWindow::buildCurrentTab() {
     auto* tab = new QWidget;
     auto* buttons = new QHBoxLayout;
     QPushButton* ack = Button(QStringLiteral("CommandAck"), QStringLiteral("确认"));
     QPushButton* ackAll = Button(QStringLiteral("CommandAckAll"), QStringLiteral("全部确认"));
     QPushButton* silence = Button(QStringLiteral("CommandSilence"), QStringLiteral("消音"));
     QPushButton* shelve = Button(QStringLiteral("CommandShelve"), QStringLiteral("搁置"));
-    connect(ack, &QPushButton::clicked, this, &AlarmWindow::acknowledgeSelected);
-    connect(ackAll, &QPushButton::clicked, this, &AlarmWindow::acknowledgeAll);
+    connect(ack, &QPushButton::clicked, this, &AlarmListWindow::acknowledgeSelected);
+    connect(ackAll, &QPushButton::clicked, this, &AlarmListWindow::acknowledgeAll);
     connect(silence, &QPushButton::clicked, &m_sound, &AlarmSound::silence);
-    connect(shelve, &QPushButton::clicked, this, &AlarmWindow::shelveSelected);
+    connect(shelve, &QPushButton::clicked, this, &AlarmListWindow::shelveSelected);
     for (QPushButton* button : {ack, ackAll, silence}) buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_shelf);
@@ -124,21 +124,21 @@ QWidget* AlarmWindow::buildCurrentTab() {
     return tab;
 }
 
-bool AlarmWindow::haveOperator() {
+bool AlarmListWindow::haveOperator() {
     if (!m_operator->text().trimmed().isEmpty()) return true;
     m_status->setText(QStringLiteral("请先输入操作员姓名"));
     m_operator->setFocus();
     return false;
 }
 
-std::vector<int> AlarmWindow::selectedRows() const {
+std::vector<int> AlarmListWindow::selectedRows() const {
     std::set<int> rows;
     for (const QModelIndex& index : m_list->selectionModel()->selectedIndexes())
         rows.insert(index.row());
     return {rows.begin(), rows.end()};
 }
 
-void AlarmWindow::answerSelected(const Answer& answer) {
+void AlarmListWindow::answerSelected(const Answer& answer) {
     if (!haveOperator()) return;
     std::vector<AlarmSource> sources;
     for (int row : selectedRows()) sources.push_back(m_model->source(row));
@@ -149,27 +149,27 @@ void AlarmWindow::answerSelected(const Answer& answer) {
     if (!sources.empty()) m_comment->clear();
 }
 
-void AlarmWindow::acknowledgeSelected() {
+void AlarmListWindow::acknowledgeSelected() {
     answerSelected([this](AlarmSource source, const QString& who, const QString& comment) {
         m_centre.acknowledge(source, who, comment);
     });
 }
 
-void AlarmWindow::shelveSelected() {
+void AlarmListWindow::shelveSelected() {
     const auto shelf = static_cast<AlarmShelf>(m_shelf->currentIndex());
     answerSelected([this, shelf](AlarmSource source, const QString& who, const QString& comment) {
         m_centre.shelve(source, shelf, who, comment);
     });
 }
 
-void AlarmWindow::acknowledgeAll() {
+void AlarmListWindow::acknowledgeAll() {
     if (!haveOperator()) return;
     m_centre.acknowledgeAll(m_operator->text().trimmed(), m_comment->text().trimmed());
     m_comment->clear();
     m_status->clear();
 }
 
-void AlarmWindow::tabChanged(int index) {
+void AlarmListWindow::tabChanged(int index) {
     if (m_tabs->widget(index) == m_history) m_history->query();
 }
 

@@ -24,12 +24,12 @@ class AlarmSound;
 // The window `bjyl` "报警一览": the alarms standing now (`AlarmList`) with "确认" (the selected),
 // "全部确认", "消音" and "搁置", the operator's name (kept between uses) and an optional comment
 // that go with every answer, the sound switch, and the tab "报警历史".
-class AlarmWindow : public QWidget {
+class AlarmListWindow : public QWidget {
     Q_OBJECT
   public:
-    AlarmWindow(AlarmCentre& centre, AlarmSound& sound, const QString& databasePath,
-                QWidget* parent = nullptr);
-    ~AlarmWindow() override;
+    AlarmListWindow(AlarmCentre& centre, AlarmSound& sound, const QString& databasePath,
+                    QWidget* parent = nullptr);
+    ~AlarmListWindow() override;
 
     QTableView* list() const { return m_list; }
     AlarmHistoryTab* history() const { return m_history; }

@@ -1,6 +1,6 @@
 // The alarm window, the overview's alarm line and the sound over a real alarm centre on a real
 // station database, on the offscreen platform.
-#include "alarm_window.h"
+#include "alarm_list_window.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ class AlarmWindowTest : public ::testing::Test {
         m_in.inputBits[1] = alarm2;
         m_centre.evaluate(m_in);
     }
-    void press(AlarmWindow& window, const char* name) {
+    void press(AlarmListWindow& window, const char* name) {
         window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
     }
     AlarmState state(AlarmSource source) const { return m_centre.book().alarm(source).state; }
@@ -51,7 +51,7 @@ class AlarmWindowTest : public ::testing::Test {
 
 TEST_F(AlarmWindowTest, AcknowledgeNeedsANameAndTheHistoryListsItWithTheName) {
     AlarmBanner banner(m_centre);
-    AlarmWindow window(m_centre, m_sound, m_station.database.path());
+    AlarmListWindow window(m_centre, m_sound, m_station.database.path());
     window.operatorBox()->clear();
     tick(true);
     EXPECT_EQ(banner.line()->text().right(5), QStringLiteral("上限报警1"));
@@ -78,14 +78,14 @@ TEST_F(AlarmWindowTest, AcknowledgeNeedsANameAndTheHistoryListsItWithTheName) {
     EXPECT_EQ(history->record(1).comment, QStringLiteral("已通知班长"));
     EXPECT_EQ(history->record(2).kind, TransitionKind::Raise);
 
-    AlarmWindow again(m_centre, m_sound, m_station.database.path());
+    AlarmListWindow again(m_centre, m_sound, m_station.database.path());
     EXPECT_EQ(again.operatorBox()->text(), QStringLiteral("张三"));
 }
 
 TEST_F(AlarmWindowTest, HistoryFilterByTextAndEvent) {
     tick(true, true);
     tick(false, true);
-    AlarmWindow window(m_centre, m_sound, m_station.database.path());
+    AlarmListWindow window(m_centre, m_sound, m_station.database.path());
     AlarmHistoryTab& tab = *window.history();
     AlarmFilter filter = tab.filter();
     filter.text = QStringLiteral("报警1");
@@ -106,7 +106,7 @@ TEST_F(AlarmWindowTest, HistoryFilterByTextAndEvent) {
 TEST_F(AlarmWindowTest, HistoryExportsWhatTheFilterShows) {
     tick(true);
     tick(false);
-    AlarmWindow window(m_centre, m_sound, m_station.database.path());
+    AlarmListWindow window(m_centre, m_sound, m_station.database.path());
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("alarms.csv"));
     bool done = false;
@@ -120,7 +120,7 @@ TEST_F(AlarmWindowTest, HistoryExportsWhatTheFilterShows) {
 }
 
 TEST_F(AlarmWindowTest, SoundUntilSilencedOrAcknowledgedAndBackOnANewAlarm) {
-    AlarmWindow window(m_centre, m_sound, m_station.database.path());
+    AlarmListWindow window(m_centre, m_sound, m_station.database.path());
     window.operatorBox()->setText(QStringLiteral("李四"));
     tick(true);
     EXPECT_TRUE(m_sound.sounding());
@@ -142,7 +142,7 @@ TEST_F(AlarmWindowTest, SoundUntilSilencedOrAcknowledgedAndBackOnANewAlarm) {
 }
 
 TEST_F(AlarmWindowTest, ShelvedAlarmIsSilentAndGrey) {
-    AlarmWindow window(m_centre, m_sound, m_station.database.path());
+    AlarmListWindow window(m_centre, m_sound, m_station.database.path());
     window.operatorBox()->setText(QStringLiteral("李四"));
     tick(true);
     window.list()->selectRow(0);
