@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <memory>
 
+#include "alarm_centre.h"
+#include "alarm_feed.h"
+#include "alarm_list_window.h"
+#include "alarm_sound.h"
 #include "controller_link.h"
 #include "controller_state.h"
 #include "data_logger.h"
@@ -41,6 +45,12 @@ public:
     LinkConnection& connection() { return m_connection; }
     sim::SimulatorServer* simulator() { return m_simulator.get(); }
     SplashWindow* splash() { return m_splash; }
+    // The alarms (made by start()): their transitionRecorded() signal carries every one.
+    AlarmCentre* alarms() { return m_alarms.get(); }
+    AlarmSound* alarmSound() { return m_alarmSound.get(); }
+    // The window `bjyl`, made and shown by the overview's "报警一览".
+    AlarmListWindow* alarmWindow() { return m_alarmWindow; }
+    void showAlarmWindow();
 
 signals:
     // The overview is shown and the periodic work runs.
@@ -51,6 +61,8 @@ private:
     static PortDirectory MakePorts(const StationOptions& options,
                                    const sim::SimulatorServer* simulator);
     void finishStartUp();
+    void startAlarms();
+    void addAlarmLine(OverviewWindow* overview);
 
     StationOptions m_options;
     std::unique_ptr<sim::SimulatorServer> m_simulator;
@@ -62,6 +74,10 @@ private:
     DataLogger m_logger;
     StationWindowFlow m_flow;
     QPointer<SplashWindow> m_splash;
+    std::unique_ptr<AlarmCentre> m_alarms;
+    std::unique_ptr<AlarmFeed> m_alarmFeed;
+    std::unique_ptr<AlarmSound> m_alarmSound;
+    QPointer<AlarmListWindow> m_alarmWindow;
 };
 
 }  // namespace vt
