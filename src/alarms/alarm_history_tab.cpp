@@ -98,6 +98,7 @@ void AlarmHistoryTab::query() {
     auto model = std::make_unique<AlarmHistoryModel>(m_db.database(), filter());
     m_grid->setModel(model.get());
     m_model = std::move(model);
+    m_grid->resizeColumnsToContents();
 }
 
 }  // namespace vt

@@ -63,6 +63,8 @@ AlarmListWindow::AlarmListWindow(AlarmCentre& centre, AlarmSound& sound,
     m_list->setModel(m_model);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->resizeColumnsToContents();
+    connect(m_model, &QAbstractItemModel::modelReset, m_list, &QTableView::resizeColumnsToContents);
     m_operator->setText(QSettings().value(kOperatorKey).toString());
     connect(m_operator, &QLineEdit::textChanged, this,
             [](const QString& name) { QSettings().setValue(kOperatorKey, name.trimmed()); });
