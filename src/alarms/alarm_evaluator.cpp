@@ -35,9 +35,12 @@ QString DiskRoomText(const DiskRoom& room) {
     return QStringLiteral("%1 MB").arg(room.freeBytes / 1'000'000);
 }
 
-void AlarmEvaluator::set(Transitions& out, AlarmSource source, bool active, const QString& text,
-                         const QString& value, const QDateTime& now) {
+// The texts are only made when the condition changes: most ticks change nothing.
+template <typename Describe>
+void AlarmEvaluator::set(Transitions& out, AlarmSource source, bool active, const QDateTime& now,
+                         Describe describe) {
     if (m_book.isActive(source) == active && !m_book.alarm(source).unknown) return;
+    const auto [text, value] = describe();
     for (AlarmTransition& t : m_book.setCondition(source, active, text, value, now))
         out.push_back(std::move(t));
 }
@@ -54,30 +57,37 @@ void AlarmEvaluator::evaluateController(Transitions& out, const AlarmInputs& in)
         m_book.setControllerUnknown(true);
         return;
     }
-    set(out, AlarmSource::Alarm1, in.inputBits[0], AlarmName(1, in.alarm1Type), in.pvText, in.now);
-    set(out, AlarmSource::Alarm2, in.inputBits[1], AlarmName(2, in.alarm2Type), in.pvText, in.now);
+    const auto controller = [&](AlarmSource source, bool active, auto name) {
+        set(out, source, active, in.now, [&] { return std::pair(name(), in.pvText); });
+    };
+    controller(AlarmSource::Alarm1, in.inputBits[0], [&] { return AlarmName(1, in.alarm1Type); });
+    controller(AlarmSource::Alarm2, in.inputBits[1], [&] { return AlarmName(2, in.alarm2Type); });
     for (std::size_t k = 0; k < kInputFaults.size(); ++k) {
-        set(out, kInputFaults[k], in.inputBits[kFirstFaultBit + k], SourceText(kInputFaults[k]),
-            in.pvText, in.now);
+        controller(kInputFaults[k], in.inputBits[kFirstFaultBit + k],
+                   [&] { return SourceText(kInputFaults[k]); });
     }
 }
 
 void AlarmEvaluator::evaluateStation(Transitions& out, const AlarmInputs& in) {
-    const auto station = [&](AlarmSource source, bool active, const QString& value) {
-        set(out, source, active, SourceText(source), value, in.now);
+    const auto station = [&](AlarmSource source, bool active, auto value) {
+        set(out, source, active, in.now, [&] { return std::pair(SourceText(source), value()); });
     };
-    station(AlarmSource::LinkLost, in.linkDown, in.linkReason);
-    station(AlarmSource::DatabaseWrite, in.databaseWritesFail, {});
-    if (in.recordsUsable) station(AlarmSource::RecordsFile, !*in.recordsUsable, {});
-    if (in.disk) station(AlarmSource::DiskSpace, DiskRoomShort(*in.disk), DiskRoomText(*in.disk));
-    station(AlarmSource::DatabaseRebuilt, false, {});
-    const bool back = clockWentBack(in.now);
-    station(AlarmSource::ClockBack, back, back ? in.now.toString(Qt::ISODate) : QString());
+    const auto none = [] { return QString(); };
+    station(AlarmSource::LinkLost, in.linkDown, [&] { return in.linkReason; });
+    station(AlarmSource::DatabaseWrite, in.databaseWritesFail, none);
+    if (in.recordsUsable) station(AlarmSource::RecordsFile, !*in.recordsUsable, none);
+    if (in.disk) {
+        station(AlarmSource::DiskSpace, DiskRoomShort(*in.disk),
+                [&] { return DiskRoomText(*in.disk); });
+    }
+    station(AlarmSource::DatabaseRebuilt, false, none);
+    station(AlarmSource::ClockBack, clockWentBack(in.now.toMSecsSinceEpoch()),
+            [&] { return in.now.toString(Qt::ISODate); });
 }
 
-bool AlarmEvaluator::clockWentBack(const QDateTime& now) {
-    const bool back = m_latest.isValid() && now.msecsTo(m_latest) > kClockBackMs;
-    if (!m_latest.isValid() || now > m_latest || back) m_latest = now;
+bool AlarmEvaluator::clockWentBack(qint64 nowMs) {
+    const bool back = m_latestMs && *m_latestMs - nowMs > kClockBackMs;
+    if (!m_latestMs || nowMs > *m_latestMs || back) m_latestMs = nowMs;
     return back;
 }
 

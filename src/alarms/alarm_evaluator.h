@@ -54,14 +54,17 @@ class AlarmEvaluator {
     static QString AlarmName(int alarm, int type);
 
   private:
-    void set(Transitions& out, AlarmSource source, bool active, const QString& text,
-             const QString& value, const QDateTime& now);
+    // Sets the condition of `source`; `describe` gives its text and value (made only when the
+    // condition changes).
+    template <typename Describe>
+    void set(Transitions& out, AlarmSource source, bool active, const QDateTime& now,
+             Describe describe);
     void evaluateController(Transitions& out, const AlarmInputs& in);
     void evaluateStation(Transitions& out, const AlarmInputs& in);
-    bool clockWentBack(const QDateTime& now);
+    bool clockWentBack(qint64 nowMs);
 
     AlarmBook& m_book;
-    QDateTime m_latest;  // latest clock reading seen
+    std::optional<qint64> m_latestMs;  // latest clock reading seen
 };
 
 // Whether the free room is short: under 1 GB or under 5 % of the disk.
