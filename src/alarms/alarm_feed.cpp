@@ -47,6 +47,7 @@ void AlarmFeed::typesRead(std::int32_t first, const std::vector<std::int32_t>& v
     if (first != kAlarmTypeRegister || values.size() < 2) return;
     m_alarmTypes[0] = values[0];
     m_alarmTypes[1] = values[1];
+    m_typesKnown = true;
 }
 
 void AlarmFeed::measureDisk() {
@@ -59,7 +60,8 @@ AlarmInputs AlarmFeed::gather() {
     const LinkStatus& status = m_polling.status();
     AlarmInputs in;
     in.now = QDateTime::currentDateTime();
-    in.linkUp = status.up();
+    // The controller's alarms are judged once their types are known, so each is named right.
+    in.linkUp = status.up() && m_typesKnown;
     in.linkDown = status.down();
     if (in.linkDown && m_reasonText) in.linkReason = m_reasonText(status.reason());
     for (std::size_t k = 0; k < in.inputBits.size(); ++k)
@@ -72,6 +74,13 @@ AlarmInputs AlarmFeed::gather() {
     return in;
 }
 
-void AlarmFeed::evaluate() { m_centre.evaluate(gather()); }
+void AlarmFeed::evaluate() {
+    if (!m_polling.status().up()) {
+        m_typesKnown = false;  // read them afresh from the controller the link reaches next
+    } else if (!m_typesKnown) {
+        m_typeRead.readNow();
+    }
+    m_centre.evaluate(gather());
+}
 
 }  // namespace vt

@@ -20,7 +20,8 @@ struct ControllerState;
 // Gathers what the evaluator looks at and hands it to the alarm centre after every polling
 // tick (the controller's bits are fresh then) and once a second besides (the station's own
 // alarms go on while the port is closed). The configured alarm types (4161, 4162) are read
-// every few seconds at window-read priority; the disk is measured every 30 s.
+// every few seconds at window-read priority, and at once when the link comes up; until they
+// are, the controller's alarms stay as they were. The disk is measured every 30 s.
 class AlarmFeed : public QObject {
     Q_OBJECT
   public:
@@ -50,6 +51,7 @@ class AlarmFeed : public QObject {
     QTimer m_second;
     QTimer m_diskTimer;
     int m_alarmTypes[2] = {0, 0};
+    bool m_typesKnown = false;  // read since the link came up
     std::optional<DiskRoom> m_disk;
 };
 
