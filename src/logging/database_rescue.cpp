@@ -36,6 +36,8 @@ bool PassesChecks(const QString& path) {
 bool StationFileUsable(const QString& path) {
     const QFileInfo file(path);
     if (!file.exists() || (file.isFile() && file.size() == 0)) return true;
+    // A file this user cannot read proves nothing about its contents: it is left alone.
+    if (!file.isFile() || !file.isReadable()) return true;
     return HasSqliteHeader(path) && PassesChecks(path);
 }
 

@@ -8,7 +8,7 @@ namespace vt {
 
 // Whether the file at `path` is a station database the station can use: an SQLite file that
 // passes a quick check and holds the ring table. A missing or empty file counts as usable (it
-// is made afresh).
+// is made afresh), and so does one this user cannot read (nothing is known about it).
 bool StationFileUsable(const QString& path);
 
 // Keeps an unusable station database aside under a new name beside it ("<name>.unusable-<time>",
