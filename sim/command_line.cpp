@@ -32,6 +32,15 @@ Setter InSet(std::set<int> SimulatorOptions::*field) {
     };
 }
 
+Setter Fault(InputFault fault) {
+    return [fault](CommandLine& c, const std::string& v) {
+        int input = 0;
+        if (!ParseNumber(v, input) || input < 1 || input > 2) return false;
+        c.inputFaults.emplace_back(input, fault);
+        return true;
+    };
+}
+
 const std::map<std::string, Setter>& ValueOptions() {
     static const std::map<std::string, Setter> options = {
         {"--link",
@@ -48,6 +57,8 @@ const std::map<std::string, Setter>& ValueOptions() {
          [](CommandLine& c, const std::string& v) {
              return ParseNumber(v, c.tcpPort) && c.tcpPort >= 0 && c.tcpPort <= 65535;
          }},
+        {"--open-input", Fault(InputFault::Open)},
+        {"--short-input", Fault(InputFault::Short)},
         {"--slave", Number(&SimulatorOptions::slaveAddress)},
         {"--baud", Number(&SimulatorOptions::baudCode)},
         {"--parity", Number(&SimulatorOptions::parityCode)},
@@ -120,6 +131,8 @@ std::string UsageText() {
            "  --fail-first N           leave the first N requests unanswered\n"
            "  --exception-holding REG  answer any access to holding REG with an exception\n"
            "  --exception-input REG    the same for input register REG (both repeatable)\n"
+           "  --open-input N           sensor input N (1 or 2) reads as open\n"
+           "  --short-input N          sensor input N (1 or 2) reads as shorted\n"
            "  --seed N                 seed of the fault generator (default 1)\n"
            "  --time-factor F          run process and programs F times faster\n"
            "  --frozen                 freeze the process (values change only by writes)\n"

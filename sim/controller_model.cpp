@@ -1,6 +1,7 @@
 #include "controller_model.h"
 
 #include "controller.h"
+#include "register_numbers.h"
 #include "write_rules.h"
 
 namespace vt::sim {
@@ -48,6 +49,14 @@ bool ControllerModel::discreteInput(int n) const {
 void ControllerModel::setDiscreteInput(int n, bool on) {
     std::lock_guard lock(m_mutex);
     m_controller->forceDiscrete(n, on);
+}
+
+void ControllerModel::setInputFault(int input, InputFault fault) {
+    if (input < 1 || input > 2) return;
+    const int open = reg::kDiInput1Open + (input - 1) * 2;
+    std::lock_guard lock(m_mutex);
+    m_controller->forceDiscrete(open, fault == InputFault::Open);
+    m_controller->forceDiscrete(open + 1, fault == InputFault::Short);
 }
 
 void ControllerModel::releaseForcedInputs() {

@@ -11,6 +11,9 @@ namespace vt::sim {
 
 class Controller;
 
+// What is wrong with a sensor input: its wire open or shorted (discrete inputs 5..8).
+enum class InputFault { None, Open, Short };
+
 // The controller's register map and its heated process, safe to use from any thread. Numbers
 // are station numbers (from 1). Writes act like Modbus writes, side effects included.
 class ControllerModel {
@@ -29,6 +32,9 @@ class ControllerModel {
     bool discreteInput(int n) const;
     void setDiscreteInput(int n, bool on);  // test hook: holds the input at this state
     void releaseForcedInputs();             // inputs follow the controller again
+    // Test hook: opens or shorts sensor input 1 or 2 (or mends it); its discrete inputs and the
+    // sensor-fault alarm follow.
+    void setInputFault(int input, InputFault fault);
 
     // Advances process, program, alarms and auto-tune by simulated seconds.
     void step(double seconds);

@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
         std::cerr << "vt5800-sim: cannot listen on TCP port " << cmd.tcpPort << "\n";
         return 1;
     }
+    for (const auto& [input, fault] : cmd.inputFaults) server.model().setInputFault(input, fault);
     if (!server.start()) {
         std::cerr << "vt5800-sim: cannot open a pseudo-terminal\n";
         return 1;

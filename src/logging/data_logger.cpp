@@ -53,7 +53,7 @@ void DataLogger::logInto(Ring ring, const ClockReading& now, double& lastDate, d
     lastDate = now.date;
     std::array<float, 8> values{};
     std::copy_n(m_state.LiveValue.begin(), values.size(), values.begin());
-    m_writer.append(ring, now.date, now.time, values);
+    m_lastWriteFailed = !m_writer.append(ring, now.date, now.time, values);
     if (m_state.TrendWindowOpen) newSampleFlag = true;
 }
 

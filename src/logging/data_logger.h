@@ -46,6 +46,8 @@ class DataLogger : public QObject {
 
     // The ring positions (`PvId`, `LpvId`) are kept by the writer.
     const RingWriter& writer() const { return m_writer; }
+    // The last record could not be written (the database write failed).
+    bool lastWriteFailed() const { return m_lastWriteFailed; }
 
   private:
     void Timer1_Timer();
@@ -57,6 +59,7 @@ class DataLogger : public QObject {
     Clock m_clock;
     LiveCheck m_live;
     QTimer m_timer;
+    bool m_lastWriteFailed = false;
 };
 
 }  // namespace vt

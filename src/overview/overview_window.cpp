@@ -1,5 +1,7 @@
 #include "overview_window.h"
 
+#include <QBoxLayout>
+
 #include "entry_text.h"
 #include "link_connection.h"
 #include "link_health_view.h"
@@ -173,6 +175,11 @@ void OverviewWindow::goToHistory() {
 void OverviewWindow::exitStation() {
     leave();
     m_context.navigator.exitStation();
+}
+
+void OverviewWindow::addStatusLine(QWidget* line) {
+    auto* page = qobject_cast<QBoxLayout*>(layout());
+    if (page) page->insertWidget(page->indexOf(m_navigation), line);
 }
 
 }  // namespace vt

@@ -32,6 +32,9 @@ class OverviewWindow : public GuardedWindow {
     // "打开" with the panel's settings (for a station started with --open).
     void openWithCurrentSettings();
 
+    // Puts `line` (the alarm line) above the navigation bar; the window owns it from then on.
+    void addStatusLine(QWidget* line);
+
     // One tick of the display timer: ruler colours, axis labels, the live sample, every
     // readout and the sample step.
     void refreshDisplay();

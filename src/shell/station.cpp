@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
+#include "alarm_banner.h"
+#include "database_rescue.h"
+#include "link_health_view.h"
 #include "overview_window.h"
 #include "plant_journal_recorder.h"
 #include "simulator_server.h"
@@ -34,11 +37,12 @@ Station::Station(const StationOptions& options, QObject* parent)
     m_logger.setObjectName(QStringLiteral("mscom"));
     m_logger.setLiveCheck([this] { return m_polling.status().up(); });
     m_flow.setPlantLink(m_plant.get());
+    connect(&m_flow, &StationWindowFlow::overviewMade, this, &Station::addAlarmLine);
     connect(&m_flow, &StationWindowFlow::exitRequested, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
 }
 
-Station::~Station() = default;
+Station::~Station() { delete m_alarmWindow; }
 
 std::unique_ptr<sim::SimulatorServer> Station::StartSimulator() {
     auto simulator = std::make_unique<sim::SimulatorServer>();
@@ -65,7 +69,10 @@ bool Station::start() {
         return false;
     }
     if (m_options.simulate && !m_simulator) return false;
+    const std::optional<QString> kept = KeepAsideIfUnusable(m_options.databasePath);
     StationDatabase(m_options.databasePath).prepare();
+    startAlarms();
+    if (kept) m_alarms->databaseRebuilt(*kept);
     // From here on every write the station sends is journaled (the file has its tables now).
     auto journal = std::make_unique<WriteJournal>(m_options.databasePath);
     if (m_plant) {
@@ -86,8 +93,34 @@ bool Station::start() {
 void Station::finishStartUp() {
     OverviewWindow* overview = m_flow.showOverview();
     m_logger.start();
+    m_alarmFeed->start();
     if (m_options.openAtStart) overview->openWithCurrentSettings();
     emit started();
+}
+
+void Station::startAlarms() {
+    m_alarms = std::make_unique<AlarmCentre>(m_options.databasePath);
+    m_alarmFeed = std::make_unique<AlarmFeed>(*m_alarms, m_state, m_link, m_polling, m_logger,
+                                              m_options.databasePath,
+                                              &LinkHealthView::ReasonText);
+    m_alarmSound = std::make_unique<AlarmSound>(*m_alarms);
+}
+
+void Station::addAlarmLine(OverviewWindow* overview) {
+    if (!m_alarms) return;
+    auto* banner = new AlarmBanner(*m_alarms);
+    connect(banner, &AlarmBanner::listRequested, this, &Station::showAlarmWindow);
+    overview->addStatusLine(banner);
+}
+
+void Station::showAlarmWindow() {
+    if (!m_alarmWindow) {
+        m_alarmWindow = new AlarmListWindow(*m_alarms, *m_alarmSound, m_options.databasePath);
+        m_alarmWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_alarmWindow->show();
+    m_alarmWindow->raise();
+    m_alarmWindow->activateWindow();
 }
 
 }  // namespace vt

@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <memory>
 
+#include "alarm_centre.h"
+#include "alarm_feed.h"
+#include "alarm_list_window.h"
+#include "alarm_sound.h"
 #include "controller_link.h"
 #include "controller_state.h"
 #include "data_logger.h"
@@ -47,6 +51,12 @@ public:
     sim::SimulatorServer* simulator() { return m_simulator.get(); }
     SplashWindow* splash() { return m_splash; }
     PlantLink* plant() { return m_plant.get(); }
+    // The alarms (made by start()): their transitionRecorded() signal carries every one.
+    AlarmCentre* alarms() { return m_alarms.get(); }
+    AlarmSound* alarmSound() { return m_alarmSound.get(); }
+    // The window `bjyl`, made and shown by the overview's "报警一览".
+    AlarmListWindow* alarmWindow() { return m_alarmWindow; }
+    void showAlarmWindow();
 
 signals:
     // The overview is shown and the periodic work runs.
@@ -57,6 +67,8 @@ private:
     static PortDirectory MakePorts(const StationOptions& options,
                                    const sim::SimulatorServer* simulator);
     void finishStartUp();
+    void startAlarms();
+    void addAlarmLine(OverviewWindow* overview);
 
     StationOptions m_options;
     SingleWriterLock m_databaseLock;  // two writers would corrupt the ring positions
@@ -73,6 +85,10 @@ private:
     StationWindowFlow m_flow;
     QPointer<SplashWindow> m_splash;
     std::unique_ptr<PlantFeed> m_plantFeed;
+    std::unique_ptr<AlarmCentre> m_alarms;
+    std::unique_ptr<AlarmFeed> m_alarmFeed;
+    std::unique_ptr<AlarmSound> m_alarmSound;
+    QPointer<AlarmListWindow> m_alarmWindow;
 };
 
 }  // namespace vt

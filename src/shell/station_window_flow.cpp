@@ -26,7 +26,10 @@ StationWindowFlow::~StationWindowFlow() {
 }
 
 OverviewWindow* StationWindowFlow::showOverview() {
-    if (!m_overview) m_overview = new OverviewWindow(m_context);
+    if (!m_overview) {
+        m_overview = new OverviewWindow(m_context);
+        emit overviewMade(m_overview);
+    }
     ShowFullSize(m_overview);
     return m_overview;
 }

@@ -19,6 +19,7 @@ class JournalWindow;
 // ask for its own unload from inside one of its handlers.
 class StationWindowFlow : public QObject, public WindowNavigator {
     Q_OBJECT
+    Q_MOC_INCLUDE("overview_window.h")
   public:
     StationWindowFlow(ControllerState& state, ControllerLink& link, PollingCycle& polling,
                       LinkConnection& connection, const PortDirectory& ports,
@@ -49,6 +50,8 @@ class StationWindowFlow : public QObject, public WindowNavigator {
 
   signals:
     void exitRequested();
+    // A new overview was made (at start-up and on every return from the history window).
+    void overviewMade(vt::OverviewWindow* overview);
 
   private:
     static void ShowFullSize(QWidget* window);

@@ -41,6 +41,13 @@ TEST(CommandLineTest, ReadsEveryOption) {
     EXPECT_FALSE(c.help);
 }
 
+TEST(CommandLineTest, ReadsInputFaultsInOrder) {
+    const CommandLine c = ParseCommandLine({"--short-input", "2", "--open-input", "1"});
+    ASSERT_EQ(c.error, "");
+    EXPECT_EQ(c.inputFaults, (std::vector<std::pair<int, InputFault>>{{2, InputFault::Short},
+                                                                      {1, InputFault::Open}}));
+}
+
 TEST(CommandLineTest, RejectsBadValuesAndUnknownArguments) {
     EXPECT_NE(ParseCommandLine({"--baud", "9"}).error, "");
     EXPECT_NE(ParseCommandLine({"--slave", "x"}).error, "");
@@ -49,6 +56,7 @@ TEST(CommandLineTest, RejectsBadValuesAndUnknownArguments) {
     EXPECT_NE(ParseCommandLine({"--bogus"}).error, "");
     EXPECT_NE(ParseCommandLine({"--write-log", ""}).error, "");
     EXPECT_NE(ParseCommandLine({"--tcp", "65536"}).error, "");
+    EXPECT_NE(ParseCommandLine({"--open-input", "3"}).error, "");
     EXPECT_EQ(ParseCommandLine({}).tcpPort, -1);
     EXPECT_TRUE(ParseCommandLine({"--help"}).help);
 }

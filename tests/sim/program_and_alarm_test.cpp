@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "controller_model.h"
 
 namespace vt::sim {
@@ -167,6 +169,32 @@ TEST_F(AlarmTest, SensorFaultAlarmFollowsTheOpenCircuitInput) {
     m_model.releaseForcedInputs();
     EXPECT_FALSE(m_model.discreteInput(1));
 }
+
+struct FaultCase {
+    int input;
+    InputFault fault;
+    std::array<bool, 4> bits;  // discrete inputs 5..8
+};
+
+class InputFaultTest : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(InputFaultTest, SetsItsOwnDiscreteInputAndTheSensorAlarm) {
+    ControllerModel model;
+    ASSERT_TRUE(model.setHolding(4161, 7));
+    model.setInputFault(GetParam().input, GetParam().fault);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(model.discreteInput(5 + k), GetParam().bits[k]) << k;
+    EXPECT_EQ(model.discreteInput(1), GetParam().fault != InputFault::None);
+    model.setInputFault(GetParam().input, InputFault::None);
+    EXPECT_FALSE(model.discreteInput(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, InputFaultTest,
+    ::testing::Values(FaultCase{1, InputFault::Open, {true, false, false, false}},
+                      FaultCase{1, InputFault::Short, {false, true, false, false}},
+                      FaultCase{2, InputFault::Open, {false, false, true, false}},
+                      FaultCase{2, InputFault::Short, {false, false, false, true}},
+                      FaultCase{1, InputFault::None, {false, false, false, false}}));
 
 }  // namespace
 }  // namespace vt::sim
