@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "controller_link.h"
+#include "batch_recorder.h"
 #include "controller_state.h"
 #include "data_logger.h"
 #include "link_connection.h"
@@ -38,6 +39,7 @@ public:
     StationWindowFlow& flow() { return m_flow; }
     PollingCycle& polling() { return m_polling; }
     DataLogger& logger() { return m_logger; }
+    BatchRecorder& recorder() { return m_recorder; }
     LinkConnection& connection() { return m_connection; }
     sim::SimulatorServer* simulator() { return m_simulator.get(); }
     SplashWindow* splash() { return m_splash; }
@@ -47,7 +49,8 @@ signals:
     void started();
 
 private:
-    static std::unique_ptr<sim::SimulatorServer> StartSimulator();
+    static std::unique_ptr<sim::SimulatorServer> StartSimulator(double timeFactor);
+    void startRecords();
     static PortDirectory MakePorts(const StationOptions& options,
                                    const sim::SimulatorServer* simulator);
     void finishStartUp();
@@ -60,6 +63,7 @@ private:
     PollingCycle m_polling;
     LinkConnection m_connection;
     DataLogger m_logger;
+    BatchRecorder m_recorder;
     StationWindowFlow m_flow;
     QPointer<SplashWindow> m_splash;
 };

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include "records_file.h"
 #include "station_database.h"
 
 namespace vt {
@@ -19,7 +20,15 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
         QStringLiteral("N=DEVICE"));
     const QCommandLineOption open(QStringLiteral("open"),
                                   QStringLiteral("Open the port with the saved settings at start."));
-    parser.addOptions({simulate, port, open, StationDatabase::pathOption()});
+    const QCommandLineOption records(
+        QStringLiteral("records"),
+        QStringLiteral("The batch records file (default: Records.db beside the database)."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption timeFactor(
+        QStringLiteral("sim-time-factor"),
+        QStringLiteral("Run the simulated controller's process and programs F times faster."),
+        QStringLiteral("F"));
+    parser.addOptions({simulate, port, open, StationDatabase::pathOption(), records, timeFactor});
     if (!parser.parse(arguments)) {
         if (error) *error = parser.errorText();
         return std::nullopt;
@@ -32,6 +41,16 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
     options.simulate = parser.isSet(simulate);
     options.openAtStart = parser.isSet(open);
     options.databasePath = StationDatabase::pathFrom(parser);
+    options.recordsPath = parser.isSet(records) ? parser.value(records)
+                                                : RecordsFile::besideDatabase(options.databasePath);
+    if (parser.isSet(timeFactor)) {
+        bool ok = false;
+        options.simTimeFactor = parser.value(timeFactor).toDouble(&ok);
+        if (!ok || options.simTimeFactor <= 0.0) {
+            if (error) *error = QStringLiteral("bad --sim-time-factor value (a number above 0)");
+            return std::nullopt;
+        }
+    }
     for (const QString& value : parser.values(port)) {
         const auto parsed = PortDirectory::ParseOverride(value);
         if (!parsed) {
