@@ -24,11 +24,11 @@ const char* const kSchema[] = {
     "create table if not exists meta (key TEXT PRIMARY KEY, value TEXT)",
     "create table if not exists batches (id INTEGER PRIMARY KEY, number TEXT NOT NULL UNIQUE, "
     "manual INTEGER NOT NULL, late INTEGER NOT NULL, started_ms INTEGER NOT NULL, "
-    "ended_ms INTEGER, part TEXT NOT NULL DEFAULT '', header TEXT NOT NULL, "
+    "ended_ms INTEGER, part TEXT DEFAULT '', header TEXT NOT NULL, "
     "sensor INTEGER NOT NULL, band REAL NOT NULL, time_tolerance REAL NOT NULL, "
     "time_scale REAL NOT NULL DEFAULT 1, "
-    "journal_mark INTEGER NOT NULL DEFAULT 0, verdict TEXT NOT NULL DEFAULT '', "
-    "integrity TEXT NOT NULL DEFAULT '', record_count INTEGER NOT NULL DEFAULT 0, seal TEXT)",
+    "journal_mark INTEGER NOT NULL DEFAULT 0, verdict TEXT DEFAULT '', "
+    "integrity TEXT DEFAULT '', record_count INTEGER NOT NULL DEFAULT 0, seal TEXT)",
     "create index if not exists batches_by_start on batches (started_ms)",
     "create table if not exists records (batch INTEGER NOT NULL, seq INTEGER NOT NULL, "
     "t INTEGER NOT NULL, r_date REAL, r_time REAL, v1 REAL, v2 REAL, v3 REAL, v4 REAL, v5 REAL, "
@@ -89,17 +89,19 @@ bool RecordsFile::openConnection() {
 }
 
 bool RecordsFile::isRecordsFile() {
-    QSqlQuery q(database());
-    if (q.exec(QStringLiteral("select value from meta where key='format'")) && q.next())
-        return q.value(0).toString() == kFormat;
-    // An empty file (or one SQLite made just now) is a new records file.
-    if (m_mode == Mode::Station && QFileInfo(m_path).size() == 0) {
-        QSqlQuery tables(database());
-        if (tables.exec(QStringLiteral("select count(*) from sqlite_master")) && tables.next() &&
-            tables.value(0).toInt() == 0)
-            return createSchema();
+    QString format;
+    int tables = -1;
+    {
+        QSqlQuery q(database());
+        if (q.exec(QStringLiteral("select value from meta where key='format'")) && q.next())
+            format = q.value(0).toString();
+        QSqlQuery count(database());
+        if (count.exec(QStringLiteral("select count(*) from sqlite_master")) && count.next())
+            tables = count.value(0).toInt();
     }
-    return false;
+    if (!format.isEmpty()) return format == kFormat;
+    // A file SQLite made just now (or an empty one) becomes a new records file.
+    return m_mode == Mode::Station && tables == 0 && QFileInfo(m_path).size() == 0 && createSchema();
 }
 
 bool RecordsFile::keepAside() {
