@@ -60,7 +60,8 @@ BatchEvaluator::BatchEvaluator(const BatchSummary& batch, const PlannedProfile& 
         s.plannedSeconds =
             static_cast<std::int64_t>(profile.times[n - 1]) * profile.timeUnitSeconds;
         s.plannedStartMs = planned;
-        planned += s.plannedSeconds * 1000;
+        // The planned schedule on the station's clock (a simulated controller runs faster).
+        planned += std::llround(static_cast<double>(s.plannedSeconds) * 1000.0 / batch.timeScale);
         s.plannedEndMs = planned;
         m_result.segments.push_back(s);
     }

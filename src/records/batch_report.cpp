@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QJsonDocument>
 #include <algorithm>
+#include <cmath>
 
 #include "batch_chain.h"
 
@@ -97,7 +98,8 @@ BatchChartData LoadBatchChart(const BatchStore& store, const BatchSummary& batch
         std::int64_t t = batch.startedMs;
         chart.planned.emplace_back(static_cast<double>(t), value);
         for (int n = 0; n < profile.segmentCount; ++n) {
-            t += static_cast<std::int64_t>(profile.times[n]) * profile.timeUnitSeconds * 1000;
+            t += std::llround(static_cast<double>(profile.times[n]) * profile.timeUnitSeconds *
+                              1000.0 / batch.timeScale);
             chart.planned.emplace_back(static_cast<double>(t), profile.setPoints[n]);
         }
     }

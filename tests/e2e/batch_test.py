@@ -51,6 +51,7 @@ class BatchRecordsTest(unittest.TestCase):
         window = self.app.window(BATCHES)
         verdict = window.find("BatchVerdict", role="label")
         self.overview.find("Combo3", role="combo box").select("1:运行 ")
+        self.overview.find("程序功能", role="push button").click()
         verdict.wait_until(lambda w: w.text() == "进行中", "to show the batch running", LINK_TIMEOUT)
 
         part = window.find("BatchHeader_part", role="text")
