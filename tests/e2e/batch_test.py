@@ -59,6 +59,7 @@ class BatchRecordsTest(unittest.TestCase):
         part.press_key("Tab")
         window.find("BatchNote", role="text").set_text(NOTE)
         window.find("添加备注", role="push button").click()
+        window.find("事件", role="page tab").click()
         window.find("BatchEvents", role="table").wait_until(
             lambda w: any(NOTE in c.name for c in w.accessible), "to list the note")
 
