@@ -152,7 +152,6 @@ void BatchRecorder::appendSecond(const ClockReading& reading, const std::array<f
     }
     m_seq = r.seq;
     m_head = hash;
-    m_lastRecordMs = r.timeMs;
     emit recordAppended();
 }
 

@@ -118,7 +118,6 @@ class BatchRecorder : public QObject {
     std::optional<BatchSummary> m_open;
     std::int64_t m_seq = 0;
     QByteArray m_head;
-    std::int64_t m_lastRecordMs = 0;
     bool m_ending = false;
     int m_lastState = -1;  // not seen since the file opened
     int m_lastSegment = -1;
