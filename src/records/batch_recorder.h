@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>
