@@ -51,6 +51,9 @@ void HistoryWindow::buildWidgets() {
     QPushButton* table = NamedButton(QStringLiteral("Command9"), QStringLiteral("历史表格"), this);
     QPushButton* journal =
         NamedButton(QStringLiteral("CommandJournal"), QStringLiteral("操作记录"), this);
+    QPushButton* batches =
+        NamedButton(QStringLiteral("CommandBatches"), QStringLiteral("批次记录"), this);
+    connect(batches, &QPushButton::clicked, this, [this] { m_context.navigator.openBatchRecords(); });
     QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回"), this);
     connect(table, &QPushButton::clicked, this, &HistoryWindow::openTable);
     connect(journal, &QPushButton::clicked, this, &HistoryWindow::openJournal);
@@ -63,6 +66,7 @@ void HistoryWindow::buildWidgets() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(table);
     bottom->addWidget(journal);
+    bottom->addWidget(batches);
     bottom->addStretch(1);
     bottom->addWidget(back);
     auto* page = new QVBoxLayout(this);

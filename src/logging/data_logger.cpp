@@ -54,6 +54,7 @@ void DataLogger::logInto(Ring ring, const ClockReading& now, double& lastDate, d
     std::array<float, 8> values{};
     std::copy_n(m_state.LiveValue.begin(), values.size(), values.begin());
     m_lastWriteFailed = !m_writer.append(ring, now.date, now.time, values);
+    if (ring == Ring::Second && m_secondSink) m_secondSink(now, values);
     if (m_state.TrendWindowOpen) newSampleFlag = true;
 }
 

@@ -23,6 +23,8 @@ class DataLogger : public QObject {
     using Clock = std::function<QDateTime()>;
     // Whether `LiveValue` holds values measured just now (the link is up).
     using LiveCheck = std::function<bool()>;
+    // Handed each one-second record right after it went into the ring (the batch archive).
+    using SecondRecordSink = std::function<void(const ClockReading&, const std::array<float, 8>&)>;
 
     // `clock` defaults to the system clock.
     DataLogger(ControllerState& state, const QString& databasePath, Clock clock = {},
@@ -31,6 +33,7 @@ class DataLogger : public QObject {
     // Where the logger learns whether the link is up; without one every tick's values count as
     // measured.
     void setLiveCheck(LiveCheck check) { m_live = std::move(check); }
+    void setSecondRecordSink(SecondRecordSink sink) { m_secondSink = std::move(sink); }
 
     // Opens the logger's connection and starts the 100 ms timer; it runs until destruction.
     void start();
@@ -58,6 +61,7 @@ class DataLogger : public QObject {
     RingWriter m_writer;
     Clock m_clock;
     LiveCheck m_live;
+    SecondRecordSink m_secondSink;
     QTimer m_timer;
     bool m_lastWriteFailed = false;
 };

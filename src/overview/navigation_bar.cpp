@@ -29,6 +29,8 @@ NavigationBar::NavigationBar(WindowNavigator& navigator,
 
     connect(addButton(QStringLiteral("Command29"), QStringLiteral("历史记录")),
             &QPushButton::clicked, this, &NavigationBar::historyRequested);
+    connect(addButton(QStringLiteral("CommandBatches"), QStringLiteral("批次记录")),
+            &QPushButton::clicked, this, [&navigator] { navigator.openBatchRecords(); });
     connect(addButton(QStringLiteral("Command1"), QStringLiteral("退出")), &QPushButton::clicked,
             this, &NavigationBar::exitRequested);
 }

@@ -25,13 +25,14 @@ Station::Station(const StationOptions& options, QObject* parent)
     : QObject(parent),
       m_options(options),
       m_databaseLock(options.databasePath),
-      m_simulator(options.simulate ? StartSimulator() : nullptr),
+      m_simulator(options.simulate ? StartSimulator(options.simTimeFactor) : nullptr),
       m_plant(options.plant.enabled() ? std::make_unique<PlantLink>(options.plant) : nullptr),
       m_ports(MakePorts(options, m_simulator.get())),
       m_link(m_ports),
       m_polling(m_link, m_state),
       m_connection(m_link, m_polling, m_state),
       m_logger(m_state, options.databasePath),
+      m_recorder(m_state, options.recordsPath),
       m_flow(m_state, m_link, m_polling, m_connection, m_ports, options.databasePath) {
     m_polling.setObjectName(QStringLiteral("Met1"));
     m_logger.setObjectName(QStringLiteral("mscom"));
@@ -44,8 +45,11 @@ Station::Station(const StationOptions& options, QObject* parent)
 
 Station::~Station() { delete m_alarmWindow; }
 
-std::unique_ptr<sim::SimulatorServer> Station::StartSimulator() {
+std::unique_ptr<sim::SimulatorServer> Station::StartSimulator(double timeFactor) {
     auto simulator = std::make_unique<sim::SimulatorServer>();
+    sim::SimulatorOptions simOptions;
+    simOptions.timeFactor = timeFactor;
+    simulator->setOptions(simOptions);
     if (!simulator->start()) {
         qCCritical(lcStation) << "the simulated controller could not start";
         return nullptr;
@@ -82,12 +86,33 @@ bool Station::start() {
     } else {
         m_link.setWriteRecorder(std::move(journal));
     }
+    startRecords();
     m_state.YSpan = kInitialAxisSpan;
     m_splash = new SplashWindow;
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_splash, &SplashWindow::finished, this, &Station::finishStartUp);
     m_splash->showCentred();
     return true;
+}
+
+// The batch records: the logger hands each one-second record to the open batch, and every tick
+// whose blocks all came in tells the recorder the program state. A records file that cannot be
+// used leaves the station running; the batch window says why.
+void Station::startRecords() {
+    m_recorder.setLink(&m_link);
+    m_recorder.setStationDatabase(m_options.databasePath);
+    if (m_simulator) m_recorder.setTimeScale(m_options.simTimeFactor);
+    if (!m_recorder.open()) qCWarning(lcStation) << "records file:" << m_recorder.problem();
+    m_flow.setRecorder(&m_recorder);
+    m_logger.setSecondRecordSink([this](const ClockReading& reading, const std::array<float, 8>& values) {
+        m_recorder.appendSecond(reading, values);
+    });
+    connect(&m_polling, &PollingCycle::tickFinished, this, [this](int failedBlocks) {
+        if (failedBlocks != 0) return;
+        m_recorder.observeProgram(m_state.ProgramStatus[0], m_state.ProgramStatus[3],
+                                  m_state.InputBits[Discrete::Alarm1.element] != 0,
+                                  m_state.InputBits[Discrete::Alarm2.element] != 0);
+    });
 }
 
 void Station::finishStartUp() {

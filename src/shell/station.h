@@ -9,6 +9,7 @@
 #include "alarm_list_window.h"
 #include "alarm_sound.h"
 #include "controller_link.h"
+#include "batch_recorder.h"
 #include "controller_state.h"
 #include "data_logger.h"
 #include "link_connection.h"
@@ -47,6 +48,7 @@ public:
     StationWindowFlow& flow() { return m_flow; }
     PollingCycle& polling() { return m_polling; }
     DataLogger& logger() { return m_logger; }
+    BatchRecorder& recorder() { return m_recorder; }
     LinkConnection& connection() { return m_connection; }
     sim::SimulatorServer* simulator() { return m_simulator.get(); }
     SplashWindow* splash() { return m_splash; }
@@ -63,7 +65,8 @@ signals:
     void started();
 
 private:
-    static std::unique_ptr<sim::SimulatorServer> StartSimulator();
+    static std::unique_ptr<sim::SimulatorServer> StartSimulator(double timeFactor);
+    void startRecords();
     static PortDirectory MakePorts(const StationOptions& options,
                                    const sim::SimulatorServer* simulator);
     void finishStartUp();
@@ -82,6 +85,7 @@ private:
     PollingCycle m_polling;
     LinkConnection m_connection;
     DataLogger m_logger;
+    BatchRecorder m_recorder;
     StationWindowFlow m_flow;
     QPointer<SplashWindow> m_splash;
     std::unique_ptr<PlantFeed> m_plantFeed;

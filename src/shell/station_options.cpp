@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <functional>
 
+#include "records_file.h"
 #include "station_database.h"
 #include "station_version.h"
 
@@ -60,6 +61,19 @@ const std::vector<OptionEntry>& OptionTable() {
                }),
         Flag("open", "Open the port with the saved settings at start.",
              &StationOptions::openAtStart),
+        Valued("records", "PATH", "The batch records file (default: Records.db beside the database).",
+               [](const QString& value, StationOptions& options) {
+                   options.recordsPath = value;
+                   return QString();
+               }),
+        Valued("sim-time-factor", "F",
+               "Run the simulated controller's process and programs F times faster.",
+               [](const QString& value, StationOptions& options) {
+                   bool ok = false;
+                   options.simTimeFactor = value.toDouble(&ok);
+                   if (ok && options.simTimeFactor > 0.0) return QString();
+                   return QStringLiteral("bad --sim-time-factor value: %1 (a number above 0)").arg(value);
+               }),
     };
     return table;
 }
@@ -130,6 +144,9 @@ CommandLineVerdict JudgeCommandLine(const QStringList& arguments) {
         }
     }
     if (options.databasePath.isEmpty()) options.databasePath = StationDatabase::DefaultPath();
+    if (options.recordsPath.isEmpty()) {
+        options.recordsPath = RecordsFile::besideDatabase(options.databasePath);
+    }
     QString plantError;
     const auto plant = PlantOptionsFrom(parser, &plantError);
     if (!plant) return Refusal(plantError);

@@ -2,6 +2,7 @@
 
 #include <QScreen>
 
+#include "batch_window.h"
 #include "editor_descriptors.h"
 #include "guarded_window.h"
 #include "history_table_window.h"
@@ -19,7 +20,7 @@ StationWindowFlow::StationWindowFlow(ControllerState& state, ControllerLink& lin
                 EditorDescriptors()} {}
 
 StationWindowFlow::~StationWindowFlow() {
-    for (QWidget* window : std::initializer_list<QWidget*>{m_editor, m_journal, m_historyTable,
+    for (QWidget* window : std::initializer_list<QWidget*>{m_batches, m_editor, m_journal, m_historyTable,
                                                            m_history, m_overview}) {
         delete window;
     }
@@ -100,5 +101,20 @@ void StationWindowFlow::openJournal() { openOverHistory(m_journal); }
 void StationWindowFlow::returnFromJournal() { returnToHistory(m_journal); }
 
 void StationWindowFlow::exitStation() { emit exitRequested(); }
+
+BatchWindow* StationWindowFlow::batchWindow() const { return m_batches; }
+
+// The batch window stands beside the hub-and-spoke flow: it opens over whatever is shown and
+// its "返回" closes it.
+void StationWindowFlow::openBatchRecords() {
+    if (!m_recorder) return;
+    if (!m_batches) {
+        m_batches = new BatchWindow(*m_recorder);
+        m_batches->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_batches->show();
+    m_batches->raise();
+    m_batches->activateWindow();
+}
 
 }  // namespace vt

@@ -13,6 +13,8 @@ class OverviewWindow;
 class HistoryWindow;
 class HistoryTableWindow;
 class JournalWindow;
+class BatchRecorder;
+class BatchWindow;
 
 // The hub-and-spoke window flow of the running station: it makes, shows, hides and unloads
 // the windows as their buttons ask. Unloading is deferred to the event loop, so a window may
@@ -47,6 +49,11 @@ class StationWindowFlow : public QObject, public WindowNavigator {
     void openJournal() override;
     void returnFromJournal() override;
     void exitStation() override;
+    void openBatchRecords() override;
+
+    // The station's batch records, for the batch window.
+    void setRecorder(BatchRecorder* recorder) { m_recorder = recorder; }
+    BatchWindow* batchWindow() const;
 
   signals:
     void exitRequested();
@@ -69,6 +76,8 @@ class StationWindowFlow : public QObject, public WindowNavigator {
     QPointer<HistoryTableWindow> m_historyTable;
     QPointer<JournalWindow> m_journal;
     QPointer<GuardedWindow> m_editor;
+    BatchRecorder* m_recorder = nullptr;
+    QPointer<BatchWindow> m_batches;
 };
 
 }  // namespace vt

@@ -40,6 +40,9 @@ public:
     virtual void returnFromJournal() = 0;
     // Ends the station.
     virtual void exitStation() = 0;
+    // Shows the batch records window "批次记录" over whatever is shown (a flow without batch
+    // records does nothing).
+    virtual void openBatchRecords() {}
 };
 
 }  // namespace vt

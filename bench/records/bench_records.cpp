@@ -1,0 +1,154 @@
+// Figures for the batch records, on real files in a temporary folder:
+//   - the logger tick with the archive on (an open batch takes every one-second record);
+//   - a batch of 360,000 records (100 hours): the end (verification and evaluation), click to
+//     painted chart, verifying its chain, and the records file's size per 24 hours of batch;
+//   - the batch list with 10,000 batches: first rows.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "batch_chain.h"
+#include "batch_chart.h"
+#include "batch_list_model.h"
+#include "batch_page.h"
+#include "batch_recorder.h"
+#include "bench_stats.h"
+#include "data_logger.h"
+#include "screenshots.h"
+#include "station_database.h"
+
+namespace {
+
+using vt::bench::Quantile;
+
+const QDateTime kStart(QDate(2026, 1, 5), QTime(6, 0, 0));
+
+double Ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
+
+void BenchTick(const QString& folder) {
+    const QString database = folder + QStringLiteral("/station.db");
+    vt::StationDatabase(database).prepare();
+    vt::ControllerState state;
+    QDateTime now = kStart;
+    vt::DataLogger logger(state, database, [&] { return now; });
+    vt::BatchRecorder recorder(state, folder + QStringLiteral("/tick.db"), [&] { return now; });
+    recorder.open();
+    logger.setSecondRecordSink([&](const vt::ClockReading& r, const std::array<float, 8>& v) {
+        recorder.appendSecond(r, v);
+    });
+    logger.start();
+    recorder.startManual(recorder.proposal(), nullptr);
+    std::vector<double> ms;
+    for (int n = 0; n < 5000; ++n) {
+        now = kStart.addSecs(n);
+        state.LiveValue[3] = static_cast<float>(n % 700);
+        QElapsedTimer t;
+        t.start();
+        logger.tick(now);
+        ms.push_back(Ms(t));
+    }
+    std::printf(
+        "logger tick with the archive on (5000 ticks, each writes a ring record and a batch "
+        "record)\n"
+        "    median %.3f ms  p99 %.3f ms  max %.3f ms\n",
+        Quantile(ms, 0.5), Quantile(ms, 0.99), Quantile(ms, 1.0));
+}
+
+void BenchLongBatch(const QString& folder) {
+    constexpr int kRecords = 360000;
+    const QString path = folder + QStringLiteral("/long.db");
+    vt::ControllerState state;
+    QDateTime now = kStart;
+    auto owned = std::make_unique<vt::BatchRecorder>(state, path, [&] { return now; });
+    vt::BatchRecorder& recorder = *owned;
+    recorder.open();
+    recorder.startManual(recorder.proposal(), nullptr);
+    QElapsedTimer fill;
+    fill.start();
+    std::array<float, 8> values{};
+    for (int n = 1; n <= kRecords; ++n) {
+        now = kStart.addSecs(n);
+        values[3] = static_cast<float>(500 + (n % 600) / 10.0);
+        values[2] = 550.0f;
+        recorder.appendSecond(vt::ReadClock(now), values);
+    }
+    std::printf("filling a batch of %d records through the recorder: %.1f s (%.1f us per record)\n",
+                kRecords, Ms(fill) / 1000, Ms(fill) * 1000 / kRecords);
+    const std::int64_t id = recorder.openBatch()->id;
+    QElapsedTimer end;
+    end.start();
+    recorder.endBatch();
+    std::printf("ending it (journal, verification, evaluation, seal): %.0f ms\n", Ms(end));
+
+    const vt::BatchStore& store = *recorder.store();
+    const vt::BatchSummary batch = *store.batch(id);
+    const auto verify = vt::bench::TimedRuns([&] { vt::VerifyBatch(store, batch); }, 1, 5);
+    std::printf("verifying its chain (%lld entries): median %.0f ms  max %.0f ms\n",
+                static_cast<long long>(vt::VerifyBatch(store, batch).entries),
+                Quantile(verify, 0.5), Quantile(verify, 1.0));
+
+    auto page = std::make_unique<vt::BatchPage>(recorder);
+    page->resize(1200, 800);
+    page->show();
+    QApplication::processEvents();
+    const auto click = vt::bench::TimedRuns(
+        [&] {
+            page->showBatch(0);
+            page->showBatch(id);
+            page->chart()->repaint();
+        },
+        1, 5);
+    std::printf(
+        "click to painted chart (%d pixel columns, min/max per column in SQL): median %.0f ms  max "
+        "%.0f ms\n",
+        page->chart()->plotWidth(), Quantile(click, 0.5), Quantile(click, 1.0));
+    QApplication::processEvents();
+    page.reset();
+    owned.reset();  // closes the file, so the journal is checkpointed into it
+    const double bytes = static_cast<double>(QFileInfo(path).size() +
+                                             QFileInfo(path + QStringLiteral("-wal")).size());
+    std::printf("records file: %.1f MB for %d records, %.1f MB per 24 hours of batch\n",
+                bytes / 1e6, kRecords, bytes / 1e6 * 86400.0 / kRecords);
+}
+
+void BenchList(const QString& folder) {
+    constexpr int kBatches = 10000;
+    vt::ControllerState state;
+    QDateTime now = kStart;
+    vt::BatchRecorder recorder(state, folder + QStringLiteral("/list.db"), [&] { return now; });
+    recorder.open();
+    for (int n = 0; n < kBatches; ++n) {
+        now = kStart.addSecs(n * 60);
+        recorder.startManual(recorder.proposal(), nullptr);
+        now = now.addSecs(30);
+        recorder.endBatch();
+    }
+    vt::BatchListModel model;
+    QTableView view;
+    view.setModel(&model);
+    view.resize(900, 600);
+    view.show();
+    const auto first = vt::bench::TimedRuns(
+        [&] {
+            model.reload(recorder.store(), {});
+            view.repaint();
+        },
+        1, 10);
+    std::printf("batch list with %d batches, first rows shown: median %.1f ms  max %.1f ms\n",
+                kBatches, Quantile(first, 0.5), Quantile(first, 1.0));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    vt::bench::UseOffscreenUnlessChosen();
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    BenchTick(dir.path());
+    BenchLongBatch(dir.path());
+    BenchList(dir.path());
+    return 0;
+}

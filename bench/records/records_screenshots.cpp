@@ -1,0 +1,35 @@
+// Takes the picture of the batch window after a program run on the simulated controller (its
+// curve 600 times faster than the clock), with a part number and a note: batch-window.png in
+// the folder given (default docs/screenshots). Runs on the offscreen platform unless another
+// one is chosen.
+#include <QApplication>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "batch_page.h"
+#include "batch_window.h"
+#include "program_run.h"
+#include "screenshots.h"
+
+int main(int argc, char** argv) {
+    vt::bench::UseOffscreenUnlessChosen();
+    QApplication app(argc, argv);
+    const QDir folder = vt::bench::ScreenshotFolder(argc, argv);
+    constexpr double kTimeFactor = 300.0;
+    vt::test::WindowRig rig(vt::testing::RunningController(kTimeFactor));
+    QTemporaryDir dir;
+    vt::testing::ProgramRun run(rig, dir.filePath(QStringLiteral("Records.db")), kTimeFactor);
+    vt::BatchWindow window(run.recorder());
+    window.show();
+    if (!run.start()) return 1;
+    run.recorder().setHeaderField(vt::HeaderField::Part, QStringLiteral("齿轮轴 GZ-40"), nullptr);
+    run.recorder().setHeaderField(vt::HeaderField::Operator, QStringLiteral("李工"), nullptr);
+    QTest::qWait(3000);  // a few records before the note
+    run.recorder().addNote(QStringLiteral("装炉完成"));
+    if (!run.waitForEnd(60000)) return 1;
+    window.page()->showBatch(window.page()->batchId());
+    QTest::qWait(500);
+    vt::bench::SaveScreenshot(window, folder, QStringLiteral("batch-window.png"));
+    return 0;
+}

@@ -1,0 +1,36 @@
+#include "batch_chain.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace vt {
+
+ChainCheck VerifyBatch(const BatchStore& store, const BatchSummary& batch) {
+    ChainCheck check;
+    check.batchNumber = batch.number();
+    ChainWalk walk;
+    QString sealedHead;
+    store.walk(batch.id, [&](const StoredEntry& stored) {
+        StepCheck(walk, check, stored);
+        if (stored.entry.kind == EntryKind::Seal)
+            sealedHead = QJsonDocument::fromJson(stored.entry.payload)
+                             .object()
+                             .value(QStringLiteral("head"))
+                             .toString();
+    });
+    FinishCheck(walk, check);
+    if (check.holds && !batch.isOpen() && sealedHead != batch.seal) {
+        check.holds = false;
+        check.firstBad = walk.entries();
+        check.problem = QStringLiteral("封存值缺失或不符");
+    }
+    return check;
+}
+
+QByteArray ExportBatchChain(const BatchStore& store, const BatchSummary& batch) {
+    ChainExportWriter writer(batch.number());
+    store.walk(batch.id, [&](const StoredEntry& stored) { writer.add(stored); });
+    return writer.bytes();
+}
+
+}  // namespace vt

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "batch_report.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace vt {
+
+class BatchChart;
+class BatchRecorder;
+class CsvExportControl;
+
+// One batch's page: the header form (editable while the batch is open), the chart, the verdict
+// and integrity readouts with "校验", the segment table, the events, the signatures, a note on
+// the open batch, "签名" and the CSV export of its records.
+class BatchPage : public QWidget {
+    Q_OBJECT
+  public:
+    BatchPage(BatchRecorder& recorder, QWidget* parent = nullptr);
+
+    // Shows batch `id` (0: nothing). The chart comes first; the evaluation follows on the next
+    // turn of the event loop.
+    void showBatch(std::int64_t id);
+    std::int64_t batchId() const { return m_batch ? m_batch->id : 0; }
+    BatchChart* chart() const { return m_chart; }
+
+  private:
+    void buildForm();
+    void loadChart(std::int64_t fromMs, std::int64_t toMs);
+    void evaluate();
+    void verify();
+    void headerEdited(int field);
+    void addNote();
+    void openSignDialog();
+    void fillSegments(const BatchEvaluation& e);
+    void fillEvents(const BatchReportData& data);
+    void say(const QString& message);
+
+    BatchRecorder& m_recorder;
+    std::optional<BatchSummary> m_batch;
+    PlannedProfile m_profile;
+    std::array<QLineEdit*, kHeaderFieldCount> m_header{};
+    QLabel* m_facts;
+    BatchChart* m_chart;
+    QLabel* m_verdict;
+    QLabel* m_integrity;
+    QLabel* m_message;
+    QTableWidget* m_segments;
+    QTableWidget* m_events;
+    QLineEdit* m_note;
+    QPushButton* m_noteButton;
+    QPushButton* m_signButton;
+    CsvExportControl* m_export;
+};
+
+}  // namespace vt

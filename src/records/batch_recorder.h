@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QObject>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "batch_header.h"
+#include "batch_store.h"
+#include "clock_reading.h"
+#include "controller_state.h"
+#include "records_file.h"
+
+namespace vt {
+
+class ControllerLink;
+
+// The batch records of one station: opens the records file, starts a batch when a program run
+// begins (or on the operator's word), hands every one-second record of the logger to the open
+// batch, keeps the header, its changes, notes, events, captures and the station's writes in the
+// batch's chain, and ends, evaluates and seals the batch when the run ends. Lives on the UI
+// thread; each record is one short insert. A records file that cannot be used never stops the
+// station: the recorder says so, keeps what is written, and tries the file again every ten
+// seconds.
+class BatchRecorder : public QObject {
+    Q_OBJECT
+  public:
+    using Clock = std::function<QDateTime()>;
+
+    BatchRecorder(ControllerState& state, QString recordsPath, Clock clock = {},
+                  QObject* parent = nullptr);
+    ~BatchRecorder() override;
+
+    // Where captures are read from (none: captures hold what the station knows) and where the
+    // station's journal of writes lives.
+    void setLink(ControllerLink* link) { m_link = link; }
+    void setStationDatabase(const QString& path) { m_databasePath = path; }
+    // Controller seconds per station second for batches started from now on (a simulated
+    // controller's time factor; 1 for a real one).
+    void setTimeScale(double scale) { m_timeScale = scale; }
+
+    // Opens the records file; an open batch found there goes on, with the time the station was
+    // down as a gap.
+    bool open();
+    bool usable() const { return m_file.isOpen(); }
+    const QString& problem() const { return m_problem; }
+    const QString& path() const { return m_file.path(); }
+    // The store, while the file is usable.
+    const BatchStore* store() const { return m_store.get(); }
+
+    // The program state (`ProgramStatus` 0) and segment (3) of a tick whose blocks all came in,
+    // and the two alarm bits of the same tick.
+    void observeProgram(int programState, int segment, bool alarm1 = false, bool alarm2 = false);
+    // One record of the one-second ring (the logger's hook).
+    void appendSecond(const ClockReading& reading, const std::array<float, 8>& values);
+
+    bool autoStart() const { return m_autoStart; }
+    void setAutoStart(bool on);
+    // The header proposed for the next batch: the last values, the number counted up.
+    BatchHeader proposal() const;
+
+    std::optional<BatchSummary> openBatch() const;
+    // Ending: the end capture is being read; the batch closes when it is in.
+    bool ending() const { return m_ending; }
+
+    // 开始批次 / 结束批次. False with a message when refused.
+    bool startManual(const BatchHeader& header, QString* error);
+    bool endBatch(QString* error = nullptr);
+    // A header field of the open batch; the change goes into its trail.
+    bool setHeaderField(HeaderField field, const QString& text, QString* error);
+    // 添加备注: a timestamped note on the open batch.
+    bool addNote(const QString& text, QString* error = nullptr);
+    // A timestamped event (kind, text) into the open batch's events and chain; false when no
+    // batch is open. The alarm subsystem wires its transitions here.
+    bool addEvent(const QString& kind, const QString& text);
+    // A signature after the seal of a closed batch: printed name, meaning (审核 or 批准), an
+    // optional comment, and the computer account's name.
+    bool sign(std::int64_t batchId, const QString& printedName, const QString& meaning,
+              const QString& comment, const QString& account, QString* error);
+
+  signals:
+    // A batch started, ended, or its header, notes or events changed.
+    void batchesChanged();
+    // The records file became unusable (with the reason) or usable again (empty).
+    void problemChanged(const QString& problem);
+    void recordAppended();
+
+  private:
+    enum class Start { Auto, Late, Manual };
+    bool begin(Start how, BatchHeader header, QString* error);
+    void capture(const QString& phase, std::function<void()> then = {});
+    void finishEnd();
+    bool append(const QByteArray& kind, const QJsonObject& payload, std::int64_t timeMs = 0);
+    bool appendTo(std::int64_t batch, std::int64_t& seq, QByteArray& head, const QByteArray& kind,
+                  const QJsonObject& payload, std::int64_t timeMs);
+    void loadOpenBatch();
+    void failed(const QString& problem);
+    void retryFile();
+    std::int64_t now() const;
+    void remember(const BatchHeader& header);
+
+    ControllerState& m_state;
+    RecordsFile m_file;
+    std::unique_ptr<BatchStore> m_store;
+    Clock m_clock;
+    ControllerLink* m_link = nullptr;
+    QString m_databasePath;
+    QString m_problem;
+    QTimer m_retry;
+    bool m_autoStart = true;
+    double m_timeScale = 1.0;
+
+    std::optional<BatchSummary> m_open;
+    std::int64_t m_seq = 0;
+    QByteArray m_head;
+    bool m_ending = false;
+    int m_lastState = -1;  // not seen since the file opened
+    int m_lastSegment = -1;
+    bool m_holdAutoStart = false;  // ended by hand while the run goes on
+    bool m_alarm1 = false;
+    bool m_alarm2 = false;
+};
+
+}  // namespace vt

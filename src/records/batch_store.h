@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "batch_summary.h"
+#include "chain_export.h"
+
+namespace vt {
+
+// What the list is narrowed to; empty fields do not narrow.
+struct BatchFilter {
+    std::int64_t fromMs = 0;
+    std::int64_t toMs = 0;
+    QString number;
+    QString part;
+};
+
+// One value column's lowest and highest reading within one pixel column of a chart.
+struct ColumnBand {
+    int column = 0;
+    std::int64_t firstMs = 0;
+    std::vector<float> low;  // one per asked value column
+    std::vector<float> high;
+};
+
+// One one-second record of a batch.
+struct BatchRecord {
+    std::int64_t seq = 0;
+    std::int64_t timeMs = 0;
+    double date = 0.0;
+    double time = 0.0;
+    std::array<float, 8> values{};
+};
+
+// The statements on a records file's batches, records and chain entries. Every write is one
+// transaction; nothing is ever updated in the chain's tables or deleted.
+class BatchStore {
+  public:
+    explicit BatchStore(QSqlDatabase db);
+
+    // Adds a batch; its id, or 0 when the number is taken or the file refused.
+    std::int64_t create(const BatchSummary& batch);
+    bool numberTaken(const QString& number, std::int64_t exceptBatch = 0) const;
+    // The last batch's number plus one (digits at its end counted up), "1" for the first.
+    QString proposeNumber() const;
+
+    std::optional<BatchSummary> openBatch() const;
+    std::optional<BatchSummary> batch(std::int64_t id) const;
+    std::optional<BatchSummary> batchByNumber(const QString& number) const;
+    // Newest first, `limit` from `offset`; the open batch stands first.
+    std::vector<BatchSummary> list(const BatchFilter& filter, int offset, int limit) const;
+    int count(const BatchFilter& filter) const;
+
+    bool appendEntry(std::int64_t batch, const StoredEntry& stored);
+    bool appendRecord(std::int64_t batch, const BatchRecord& record, const QByteArray& hash);
+    // The last entry's sequence number and hash (0 and the genesis when there is none).
+    std::pair<std::int64_t, QByteArray> chainEnd(std::int64_t batch) const;
+
+    bool updateHeader(std::int64_t batch, const BatchHeader& header);
+    bool close(const BatchSummary& batch);
+    bool setIntegrity(std::int64_t batch, const QString& text);
+
+    // Every entry of the batch's chain in order (records and the rest merged by sequence).
+    void walk(std::int64_t batch, const std::function<void(const StoredEntry&)>& visit) const;
+    // The entries other than records, in order.
+    std::vector<StoredEntry> entries(std::int64_t batch) const;
+    void records(std::int64_t batch, std::int64_t afterSeq, int limit,
+                 const std::function<void(const BatchRecord&)>& visit) const;
+    std::int64_t recordCount(std::int64_t batch) const;
+
+    // Lowest and highest value of each of `valueColumns` (0..7) per pixel column, for `width`
+    // columns spread over [fromMs, toMs]; columns without records are absent.
+    std::vector<ColumnBand> bands(std::int64_t batch, std::int64_t fromMs, std::int64_t toMs,
+                                  int width, const std::vector<int>& valueColumns) const;
+
+    QString setting(const QString& key, const QString& fallback) const;
+    bool setSetting(const QString& key, const QString& value);
+
+  private:
+    std::vector<BatchSummary> select(const QString& where, const QVariantList& binds) const;
+
+    QSqlDatabase m_db;
+    mutable std::optional<QSqlQuery> m_insertRecord;
+};
+
+// The canonical chain entry of a record.
+ChainEntry RecordEntry(const BatchRecord& record);
+
+}  // namespace vt

@@ -1,0 +1,91 @@
+#include "chain_export.h"
+
+#include <QDateTime>
+
+namespace vt {
+
+namespace {
+
+const QByteArray kMagic = QByteArrayLiteral("VT5800-CHAIN 1");
+
+}  // namespace
+
+QString ChainCheck::text() const {
+    if (!readable) return problem;
+    if (holds) return QStringLiteral("记录完整");
+    const QString when = firstBadTimeMs > 0 ? QDateTime::fromMSecsSinceEpoch(firstBadTimeMs)
+                                                  .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                            : QString();
+    return QStringLiteral("记录已被改动: 第 %1 条 %2 %3 (%4)")
+        .arg(firstBad)
+        .arg(QString::fromLatin1(firstBadKind), when, problem)
+        .simplified();
+}
+
+ChainExportWriter::ChainExportWriter(const QString& batchNumber) {
+    m_bytes = kMagic + ' ' + batchNumber.toUtf8() + '\n';
+}
+
+void ChainExportWriter::add(const StoredEntry& stored) {
+    m_bytes.append(stored.hash.toHex())
+        .append('\t')
+        .append(CanonicalBytes(stored.entry))
+        .append('\n');
+}
+
+bool ParseExportLine(const QByteArray& line, StoredEntry& out) {
+    const QList<QByteArray> parts = line.split('\t');
+    if (parts.size() != 5 || parts[0].size() != 64) return false;
+    bool seqOk = false;
+    bool timeOk = false;
+    out.hash = QByteArray::fromHex(parts[0]);
+    out.entry.seq = parts[1].toLongLong(&seqOk);
+    out.entry.kind = parts[2];
+    out.entry.timeMs = parts[3].toLongLong(&timeOk);
+    out.entry.payload = parts[4];
+    return seqOk && timeOk && out.hash.size() == 32;
+}
+
+ChainCheck VerifyChainExport(const QByteArray& exported) {
+    ChainCheck check;
+    const qsizetype firstEnd = exported.indexOf('\n');
+    const QByteArray first = exported.left(firstEnd);
+    if (firstEnd < 0 || !first.startsWith(kMagic)) {
+        check.readable = false;
+        check.holds = false;
+        check.problem = QStringLiteral("不是批次记录链");
+        return check;
+    }
+    check.batchNumber = QString::fromUtf8(first.mid(kMagic.size() + 1));
+    ChainWalk walk;
+    qsizetype at = firstEnd + 1;
+    while (at < exported.size()) {
+        qsizetype end = exported.indexOf('\n', at);
+        if (end < 0) end = exported.size();
+        StoredEntry stored;
+        const QByteArray line = exported.mid(at, end - at);
+        at = end + 1;
+        if (!ParseExportLine(line, stored)) stored.entry.seq = -1;
+        StepCheck(walk, check, stored);
+    }
+    FinishCheck(walk, check);
+    return check;
+}
+
+void StepCheck(ChainWalk& walk, ChainCheck& check, const StoredEntry& stored) {
+    const bool held = walk.holds();
+    if (!walk.step(stored.entry, stored.hash) && held) {
+        check.firstBadKind = stored.entry.kind;
+        check.firstBadTimeMs = stored.entry.timeMs;
+    }
+}
+
+void FinishCheck(const ChainWalk& walk, ChainCheck& check) {
+    check.entries = walk.entries();
+    check.head = walk.head().toHex();
+    check.holds = walk.holds() && walk.entries() > 0;
+    check.firstBad = walk.firstBad();
+    check.problem = walk.entries() == 0 ? QStringLiteral("链中没有条目") : walk.problem();
+}
+
+}  // namespace vt
