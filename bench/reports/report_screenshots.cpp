@@ -1,6 +1,7 @@
 // Pictures of report pages for the documentation: the batch report (every page, signed and
 // unsigned), the F3 trend page and a history report, rendered from their PDFs with pdftoppm.
-// Usage: report_screenshots [FOLDER] (default docs/screenshots).
+// Usage: report_screenshots [FOLDER [PDF_FOLDER]] (default docs/screenshots; the PDFs are kept
+// in PDF_FOLDER when given).
 #include <QApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -49,7 +50,8 @@ int main(int argc, char** argv) {
     vt::bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
     const QDir folder = vt::bench::ScreenshotFolder(argc, argv);
-    QTemporaryDir dir;
+    QTemporaryDir temporary;
+    const QDir dir(argc > 2 ? QString::fromLocal8Bit(argv[2]) : temporary.path());
 
     BatchReportData batch = samples::SampleBatchReport(6.0, 900);
     SaveBatchReportPdf(dir.filePath(QStringLiteral("b.pdf")), batch, nullptr);

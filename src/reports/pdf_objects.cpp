@@ -18,24 +18,33 @@ qsizetype SkipSpaces(const QByteArray& s, qsizetype i) {
     return i;
 }
 
+// End (exclusive) of the literal string opening at `i`: nested brackets balance, a backslash
+// escapes the next byte.
+qsizetype StringEnd(const QByteArray& s, qsizetype i) {
+    int parens = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] == '\\') {
+            ++i;
+        } else if (s[i] == '(') {
+            ++parens;
+        } else if (s[i] == ')' && --parens == 0) {
+            return i + 1;
+        }
+    }
+    return s.size();
+}
+
 // End (exclusive) of the balanced group opening at `i` with `open`, closing with `close`.
 qsizetype GroupEnd(const QByteArray& s, qsizetype i, QByteArrayView open, QByteArrayView close) {
     int depth = 0;
     while (i < s.size()) {
+        const QByteArrayView rest = QByteArrayView(s).sliced(i);
         if (s[i] == '(') {  // a string may hold brackets
-            int parens = 0;
-            for (; i < s.size(); ++i) {
-                if (s[i] == '\\') { ++i; continue; }
-                if (s[i] == '(') ++parens;
-                if (s[i] == ')' && --parens == 0) break;
-            }
-            ++i;
-            continue;
-        }
-        if (QByteArrayView(s).sliced(i).startsWith(open)) {
+            i = StringEnd(s, i);
+        } else if (rest.startsWith(open)) {
             ++depth;
             i += open.size();
-        } else if (QByteArrayView(s).sliced(i).startsWith(close)) {
+        } else if (rest.startsWith(close)) {
             i += close.size();
             if (--depth == 0) return i;
         } else {
@@ -50,7 +59,7 @@ qsizetype ValueEnd(const QByteArray& s, qsizetype i) {
     if (i >= s.size()) return i;
     if (s.sliced(i).startsWith("<<")) return GroupEnd(s, i, "<<", ">>");
     if (s[i] == '[') return GroupEnd(s, i, "[", "]");
-    if (s[i] == '(') return GroupEnd(s, i, "(", ")");
+    if (s[i] == '(') return StringEnd(s, i);
     if (s[i] == '<') return s.indexOf('>', i) + 1;
     qsizetype j = i + 1;
     while (j < s.size() && !IsDelimiter(s[j])) ++j;
@@ -158,7 +167,7 @@ std::optional<QByteArray> PdfObjects::stream(int number) const {
     if (!ok || length < 0 || data + length > m_bytes.size()) return std::nullopt;
     const QByteArray raw = m_bytes.mid(data, length);
     const QByteArray filter = DictValue(dict, "/Filter");
-    if (filter.isEmpty()) return raw;
+    if (filter.isEmpty() || raw.isEmpty()) return raw;
     if (filter != "/FlateDecode") return std::nullopt;
     // qUncompress wants the size first; it grows its buffer when the guess is short.
     QByteArray framed(4, '\0');

@@ -45,8 +45,8 @@ ReportFlow::ReportFlow(QPagedPaintDevice& device, QPainter* painter, const PageF
       m_painter(painter),
       m_frame(frame),
       m_totalPages(totalPages),
-      m_page(PaintablePage(device)),
-      m_body(BodyOf(device, m_page)),
+      m_paper(PaintablePage(device)),
+      m_body(BodyOf(device, m_paper)),
       m_y(m_body.top()) {
     if (m_painter) {
         const double scale = 1.0 / UnitsPerPixel(device);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDateTime>
 #include <QFont>
 #include <QRectF>
@@ -46,7 +47,7 @@ class ReportFlow {
     // Height of `text` wrapped to `width` in `font`.
     double textHeight(const QFont& font, double width, const QString& text) const;
     void drawText(const QRectF& rect, const QFont& font, int flags, const QString& text,
-                  const QColor& colour = Qt::black) const;
+                  const QColor& colour = QColor(Qt::black)) const;
 
   private:
     void paintFrame() const;
@@ -55,7 +56,7 @@ class ReportFlow {
     QPainter* m_painter;
     PageFrame m_frame;
     int m_totalPages;
-    QRectF m_page;
+    QRectF m_paper;
     QRectF m_body;
     double m_y = 0.0;
     int m_page = 1;

@@ -10,7 +10,7 @@ namespace vt {
 inline constexpr double kUnitsPerMm = 10.0;
 inline constexpr double Mm(double mm) { return mm * kUnitsPerMm; }
 
-// The report's typeface (Noto Sans CJK, embedded in a PDF) at a size in points.
+// The report's typefaces (embedded in a PDF as subsets) at a size in points.
 QFont ReportFont(double points, bool bold = false);
 
 // A line of `widthMm` on the paper (never cosmetic, so a printout and a PDF agree).

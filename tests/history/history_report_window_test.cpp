@@ -18,6 +18,7 @@
 namespace vt::test {
 namespace {
 
+using vt::testing::HoldsText;
 using vt::testing::PdfText;
 
 template <typename T>
@@ -81,7 +82,7 @@ TEST_F(HistoryReportWindowTest, F3SavesTheChartAsItStands) {
     SaveThrough(QStringLiteral("TrendPdfDialog"), path);
     const QString text = PdfText(path);
     for (const char* shown : {"历史长周期曲线", "PV1值", "输出OP", "SV2值", "时间范围", "第 1 页 共 1 页"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
+        EXPECT_TRUE(HoldsText(text, QString::fromUtf8(shown))) << shown;
 }
 
 TEST_F(HistoryReportWindowTest, HistoryReportHoldsStatisticsAndTheGap) {
@@ -97,7 +98,7 @@ TEST_F(HistoryReportWindowTest, HistoryReportHoldsStatisticsAndTheGap) {
     // 600 records; column 0 runs 100..109, mean 104.5; column 5 (SV2值) 105..114.
     for (const char* shown : {"历史报告", "600", "100.0", "109.0", "104.50", "SV2值", "114.0",
                               "数据中断", "0:10:10"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
+        EXPECT_TRUE(HoldsText(text, QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -17,6 +18,11 @@ QByteArray RunTool(const QString& program, const QStringList& arguments) {
 QString PdfText(const QString& pdf) {
     return QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf,
                                                                   QStringLiteral("-")}));
+}
+
+bool HoldsText(const QString& text, const QString& part) {
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    return QString(text).remove(space).contains(QString(part).remove(space));
 }
 
 QImage RenderPage(const QString& pdf, int page, int dpi) {

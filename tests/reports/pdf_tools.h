@@ -11,6 +11,8 @@ namespace vt::testing {
 QByteArray RunTool(const QString& program, const QStringList& arguments);
 // The text of a PDF as pdftotext gives it (layout kept).
 QString PdfText(const QString& pdf);
+// Whether `text` holds `part`, white space ignored (the layout spaces words apart as it likes).
+bool HoldsText(const QString& text, const QString& part);
 // Page `page` of a PDF rendered by pdftoppm at `dpi`.
 QImage RenderPage(const QString& pdf, int page, int dpi = 100);
 // Whether `image` holds, inside `area`, at least `count` pixels within `tolerance` of `rgb`.
