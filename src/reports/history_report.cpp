@@ -95,8 +95,7 @@ HistoryReportData BuildHistoryReport(SeriesSource& source, const HistoryReportRe
     std::vector<Running> running(request.pens.size());
     std::vector<float> picked(request.pens.size());
     double last = 0.0;
-    source.read(request.from, request.to, [&](const QDateTime& moment, std::span<const float> v) {
-        const double at = double(request.from.msecsTo(moment)) / 1000.0;
+    source.read(request.from, request.to, [&](double at, std::span<const float> v) {
         AddGap(chart, last, at, request.gapSeconds);
         last = at;
         for (std::size_t i = 0; i < request.pens.size(); ++i) {

@@ -45,10 +45,8 @@ void HistoryReportCommand::run() {
     connect(m_dialog, &QObject::destroyed, this, [this] { m_dialog = nullptr; });
     m_from = RangeEdit(QStringLiteral("ReportFrom"), m_dialog);
     m_to = RangeEdit(QStringLiteral("ReportTo"), m_dialog);
-    for (QDateTimeEdit* edit : {m_from, m_to}) {
+    for (QDateTimeEdit* edit : {m_from, m_to})
         if (first.isValid()) edit->setDateTimeRange(first, last);
-        connect(edit, &QDateTimeEdit::dateTimeChanged, this, &HistoryReportCommand::rangeChanged);
-    }
     m_to->setDateTime(last);
     m_from->setDateTime(std::max(first, last.addDays(-1)));
     auto* buttons = new QDialogButtonBox(m_dialog);
@@ -60,6 +58,8 @@ void HistoryReportCommand::run() {
     connect(m_print, &QPushButton::clicked, this, &HistoryReportCommand::preview);
     connect(m_save, &QPushButton::clicked, this, &HistoryReportCommand::askForFile);
     connect(cancel, &QPushButton::clicked, m_dialog, &QDialog::reject);
+    for (QDateTimeEdit* edit : {m_from, m_to})
+        connect(edit, &QDateTimeEdit::dateTimeChanged, this, &HistoryReportCommand::rangeChanged);
     auto* form = new QFormLayout(m_dialog);
     form->addRow(QStringLiteral("从"), m_from);
     form->addRow(QStringLiteral("至"), m_to);

@@ -12,6 +12,11 @@ QDateTime RecordMoment(double date, double time) {
     return QDateTime(day, QTime(0, 0)).addMSecs(std::llround(time * 86400.0) * 1000);
 }
 
+double MomentSerial(const QDateTime& moment) {
+    const double day = double(moment.date().toJulianDay() - kJulianDayOfSerialZero);
+    return day + moment.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
 std::vector<RingRecord> RingSeriesSource::records() {
     std::vector<RingRecord> all = m_ring.readWindow(m_ring.newestId(), kRingCapacity);
     std::erase_if(all, [](const RingRecord& r) { return r.date <= 0.0; });
@@ -22,9 +27,14 @@ std::vector<RingRecord> RingSeriesSource::records() {
 }
 
 void RingSeriesSource::read(const QDateTime& from, const QDateTime& to, const Sample& sample) {
+    // Compared as day serials: a date-time object per record costs a time-zone lookup each.
+    const double first = MomentSerial(from);
+    const double last = MomentSerial(to);
+    const double slack = 0.5 / 86400.0;  // times are kept to the second
     for (const RingRecord& r : records()) {
-        const QDateTime moment = RecordMoment(r.date, r.time);
-        if (moment >= from && moment <= to) sample(moment, r.values);
+        const double at = r.date + r.time;
+        if (at >= first - slack && at <= last + slack)
+            sample(std::max(0.0, (at - first) * 86400.0), r.values);
     }
 }
 

@@ -24,7 +24,7 @@ using vt::testing::PdfText;
 template <typename T>
 T* WaitForTopLevel(const QString& name) {
     T* found = nullptr;
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* t = qobject_cast<T*>(w); t && t->objectName() == name && t->isVisible())
@@ -44,7 +44,7 @@ void SaveThrough(const QString& name, const QString& path) {
     auto* dialog = WaitForTopLevel<QFileDialog>(name);
     ASSERT_NE(dialog, nullptr);
     dialog->selectFile(path);
-    dialog->accept();
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, kWaitMs));
 }
 
@@ -65,7 +65,7 @@ class HistoryReportWindowTest : public ::testing::Test {
         });
         window = std::make_unique<HistoryWindow>(rig.context);
         window->resize(1280, 800);
-        window->show();
+        ASSERT_TRUE(ShowActive(window.get()));
     }
 
     WindowRig rig;
