@@ -78,10 +78,11 @@ void BatchReport(const QTemporaryDir& dir) {
     const double pagesTime = Median([&] { SaveBatchReportPdf(bare, pagesOnly, nullptr); }, 5);
     const qint64 pages = QFileInfo(bare).size();
     std::printf("  batch report to PDF (pages only)           median %8.1f ms\n", pagesTime);
-    std::printf("  file %.2f MB = pages %.2f MB (target <= 2) + attachment %.2f MB compressed"
-                " (%.2f MB raw)\n",
-                Megabytes(whole), Megabytes(pages), Megabytes(whole - pages),
-                Megabytes(data.chainExport.size()));
+    std::printf(
+        "  file %.2f MB = pages %.2f MB (target <= 2) + attachment %.2f MB compressed"
+        " (%.2f MB raw)\n",
+        Megabytes(whole), Megabytes(pages), Megabytes(whole - pages),
+        Megabytes(data.chainExport.size()));
 
     const double extract = Median([&] { (void)ExtractAttachment(path); }, 5);
     std::printf("  extract the attachment from the PDF        median %8.1f ms\n", extract);
@@ -99,28 +100,35 @@ void TrendPage(const QTemporaryDir& dir) {
     const QString path = dir.filePath(QStringLiteral("trend.pdf"));
     const double save = Median(
         [&] {
-            SaveTrendPagePdf(path, TrendPageOf(engine, QStringLiteral("实时趋势"), QStringLiteral("站")),
+            SaveTrendPagePdf(path,
+                             TrendPageOf(engine, QStringLiteral("实时趋势"), QStringLiteral("站")),
                              nullptr);
         },
         20);
-    std::printf("F3 trend page (zoom 4, 320 samples) to PDF  median %8.1f ms   (target <= 300)"
-                "   %.0f kB\n",
-                save, double(QFileInfo(path).size()) / 1024.0);
+    std::printf(
+        "F3 trend page (zoom 4, 320 samples) to PDF  median %8.1f ms   (target <= 300)"
+        "   %.0f kB\n",
+        save, double(QFileInfo(path).size()) / 1024.0);
 }
 
 void HistoryReport(const QTemporaryDir& dir) {
     WaveRing ring;
     RingSeriesSource source(ring);
     const auto [first, last] = source.extent();
-    HistoryReportRequest request{QStringLiteral("历史报告"), QStringLiteral("站"), first, last,
-                                 TrendHistoryPens(HistoryTrendSettings().PenNames), 300.0};
+    HistoryReportRequest request{QStringLiteral("历史报告"),
+                                 QStringLiteral("站"),
+                                 first,
+                                 last,
+                                 TrendHistoryPens(HistoryTrendSettings().PenNames),
+                                 300.0};
     const QString path = dir.filePath(QStringLiteral("history.pdf"));
     const double build = Median([&] { (void)BuildHistoryReport(source, request); }, 5);
     const HistoryReportData report = BuildHistoryReport(source, request);
     const double save = Median([&] { SaveHistoryReportPdf(path, report, nullptr); }, 5);
-    std::printf("history report, 65,500 records: read+reduce median %8.1f ms, PDF median %8.1f ms"
-                "   %.0f kB\n",
-                build, save, double(QFileInfo(path).size()) / 1024.0);
+    std::printf(
+        "history report, 65,500 records: read+reduce median %8.1f ms, PDF median %8.1f ms"
+        "   %.0f kB\n",
+        build, save, double(QFileInfo(path).size()) / 1024.0);
 }
 
 }  // namespace

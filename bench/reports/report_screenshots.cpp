@@ -57,12 +57,14 @@ int main(int argc, char** argv) {
     SaveBatchReportPdf(dir.filePath(QStringLiteral("b.pdf")), batch, nullptr);
     Pictures(dir.filePath(QStringLiteral("b.pdf")), folder, QStringLiteral("report-batch"));
 
-    batch.verdict = {VerdictKind::Fail, {QStringLiteral("保温段 2：带内 3:21:00，要求 3:14:24 以上"),
-                                         QStringLiteral("数据覆盖率 98.6 %，低于 99 %")}};
+    batch.verdict = {VerdictKind::Fail,
+                     {QStringLiteral("保温段 2：带内 3:21:00，要求 3:14:24 以上"),
+                      QStringLiteral("数据覆盖率 98.6 %，低于 99 %")}};
     batch.integrity.intact = false;
     batch.integrity.firstMismatch = QStringLiteral("记录 12345（2026-12-01 11:25:45）");
-    batch.signatures = {{QStringLiteral("李娜"), QStringLiteral("审核"), QStringLiteral("数据已核对"),
-                         QStringLiteral("lina"), QDateTime(QDate(2026, 12, 2), QTime(9, 30))}};
+    batch.signatures = {{QStringLiteral("李娜"), QStringLiteral("审核"),
+                         QStringLiteral("数据已核对"), QStringLiteral("lina"),
+                         QDateTime(QDate(2026, 12, 2), QTime(9, 30))}};
     SaveBatchReportPdf(dir.filePath(QStringLiteral("f.pdf")), batch, nullptr);
     Pictures(dir.filePath(QStringLiteral("f.pdf")), folder, QStringLiteral("report-batch-fail"));
 
@@ -76,15 +78,19 @@ int main(int argc, char** argv) {
     engine.enterRuler();
     engine.moveRuler(7000);
     SaveTrendPagePdf(dir.filePath(QStringLiteral("t.pdf")),
-                     TrendPageOf(engine, QStringLiteral("历史长周期曲线"), QStringLiteral("站 · 端口 1 · 地址 1")),
+                     TrendPageOf(engine, QStringLiteral("历史长周期曲线"),
+                                 QStringLiteral("站 · 端口 1 · 地址 1")),
                      nullptr);
     Pictures(dir.filePath(QStringLiteral("t.pdf")), folder, QStringLiteral("report-trend-f3"));
 
     RingSeriesSource source(ring);
     const auto [first, last] = source.extent();
-    const HistoryReportRequest request{QStringLiteral("历史报告"), QStringLiteral("站 · 端口 1 · 地址 1"),
-                                       first, last,
-                                       TrendHistoryPens(HistoryTrendSettings().PenNames), 300.0};
+    const HistoryReportRequest request{QStringLiteral("历史报告"),
+                                       QStringLiteral("站 · 端口 1 · 地址 1"),
+                                       first,
+                                       last,
+                                       TrendHistoryPens(HistoryTrendSettings().PenNames),
+                                       300.0};
     SaveHistoryReportPdf(dir.filePath(QStringLiteral("h.pdf")), BuildHistoryReport(source, request),
                          nullptr);
     Pictures(dir.filePath(QStringLiteral("h.pdf")), folder, QStringLiteral("report-history"));

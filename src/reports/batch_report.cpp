@@ -48,8 +48,8 @@ void HeaderFields(ReportFlow& flow, const BatchReportData& d) {
         {QStringLiteral("操作员"), d.operatorName},
         {QStringLiteral("曲线号"),
          d.curveNumber > 0 ? QString::number(d.curveNumber) : QStringLiteral("无程序")},
-        {QStringLiteral("开始"), ReportTimeText(d.start) +
-                                     (d.startedLate ? QStringLiteral("（迟启动）") : QString())},
+        {QStringLiteral("开始"),
+         ReportTimeText(d.start) + (d.startedLate ? QStringLiteral("（迟启动）") : QString())},
         {QStringLiteral("结束"), EndText(d)},
         {QStringLiteral("时长"), DurationOf(d)},
         {QStringLiteral("负载传感器"), d.loadSensor},
@@ -78,7 +78,8 @@ void VerdictBox(ReportFlow& flow, const ReportVerdict& verdict) {
     const double inner = flow.body().width() - Mm(8);
     const QString reasons = verdict.reasons.join(QLatin1Char('\n'));
     const double titleHeight = flow.textHeight(titleFont, inner, VerdictTitle(verdict));
-    const double reasonHeight = reasons.isEmpty() ? 0.0 : flow.textHeight(reasonFont, inner, reasons);
+    const double reasonHeight =
+        reasons.isEmpty() ? 0.0 : flow.textHeight(reasonFont, inner, reasons);
     const double height = titleHeight + reasonHeight + Mm(5);
     flow.skip(Mm(2));
     const double top = flow.take(height);
@@ -101,8 +102,8 @@ void Chart(ReportFlow& flow, const ReportChartData& chart) {
     flow.skip(Mm(2));
     const double top = flow.take(Mm(kChartHeightMm));
     if (QPainter* painter = flow.painter())
-        PaintReportChart(*painter, QRectF(flow.body().left(), top, flow.body().width(),
-                                          Mm(kChartHeightMm)),
+        PaintReportChart(*painter,
+                         QRectF(flow.body().left(), top, flow.body().width(), Mm(kChartHeightMm)),
                          chart);
 }
 
@@ -114,17 +115,22 @@ QString SegmentVerdict(const SegmentReportRow& s) {
 void SegmentTable(ReportFlow& flow, const BatchReportData& d) {
     FlowHeading(flow, QStringLiteral("程序段"), Mm(12));
     const std::vector<TableColumn> columns{
-        {QStringLiteral("段"), 0.5, Qt::AlignRight},    {QStringLiteral("类型"), 0.6},
-        {QStringLiteral("设定"), 0.8, Qt::AlignRight},  {QStringLiteral("计划起止"), 1.5},
-        {QStringLiteral("实际起止"), 1.5},              {QStringLiteral("最小"), 0.8, Qt::AlignRight},
-        {QStringLiteral("最大"), 0.8, Qt::AlignRight},  {QStringLiteral("平均"), 0.8, Qt::AlignRight},
+        {QStringLiteral("段"), 0.5, Qt::AlignRight},
+        {QStringLiteral("类型"), 0.6},
+        {QStringLiteral("设定"), 0.8, Qt::AlignRight},
+        {QStringLiteral("计划起止"), 1.5},
+        {QStringLiteral("实际起止"), 1.5},
+        {QStringLiteral("最小"), 0.8, Qt::AlignRight},
+        {QStringLiteral("最大"), 0.8, Qt::AlignRight},
+        {QStringLiteral("平均"), 0.8, Qt::AlignRight},
         {QStringLiteral("最大偏差"), 0.9, Qt::AlignRight},
-        {QStringLiteral("带内/要求"), 1.5},            {QStringLiteral("结果"), 0.7},
+        {QStringLiteral("带内/要求"), 1.5},
+        {QStringLiteral("结果"), 0.7},
     };
     std::vector<QStringList> rows;
     for (const SegmentReportRow& s : d.segments) {
         const QString band = s.soak ? QStringLiteral("%1 / %2").arg(DurationText(s.timeInBand),
-                                                                     DurationText(s.requiredTime))
+                                                                    DurationText(s.requiredTime))
                                     : QStringLiteral("—");
         rows.push_back({QString::number(s.number),
                         s.soak ? QStringLiteral("保温") : QStringLiteral("升降"),
@@ -167,7 +173,8 @@ void Events(ReportFlow& flow, const BatchReportData& d) {
     for (const ReportEvent& e : d.events)
         rows.push_back({ReportTimeText(e.time), EventKindText(e.kind), e.text});
     FlowTable(flow,
-              {{QStringLiteral("时间"), 1.3}, {QStringLiteral("类型"), 0.9},
+              {{QStringLiteral("时间"), 1.3},
+               {QStringLiteral("类型"), 0.9},
                {QStringLiteral("内容"), 4.0}},
               rows);
 }
@@ -200,7 +207,8 @@ void Integrity(ReportFlow& flow, const ReportIntegrity& i) {
     FlowFields(flow,
                {{QStringLiteral("链头 SHA-256"), i.chainHead},
                 {QStringLiteral("记录数"), QString::number(i.recordCount)},
-                {QStringLiteral("数据覆盖率"), QStringLiteral("%1 %").arg(ValueText(i.coveragePercent, 2))},
+                {QStringLiteral("数据覆盖率"),
+                 QStringLiteral("%1 %").arg(ValueText(i.coveragePercent, 2))},
                 {QStringLiteral("通讯中断"),
                  QStringLiteral("%1 次，最长 %2，合计 %3")
                      .arg(i.gapCount)
@@ -233,14 +241,17 @@ void Signatures(ReportFlow& flow, const BatchReportData& d) {
         for (const ReportSignature& s : d.signatures)
             rows.push_back({s.meaning, s.name, ReportTimeText(s.time), s.account, s.comment});
         FlowTable(flow,
-                  {{QStringLiteral("意义"), 0.6}, {QStringLiteral("姓名"), 1.2},
-                   {QStringLiteral("时间"), 1.4}, {QStringLiteral("计算机账户"), 1.0},
+                  {{QStringLiteral("意义"), 0.6},
+                   {QStringLiteral("姓名"), 1.2},
+                   {QStringLiteral("时间"), 1.4},
+                   {QStringLiteral("计算机账户"), 1.0},
                    {QStringLiteral("说明"), 2.0}},
                   rows);
     }
     for (const QString& meaning : {QStringLiteral("审核"), QStringLiteral("批准")}) {
-        const bool signed_ = std::any_of(d.signatures.begin(), d.signatures.end(),
-                                         [&](const ReportSignature& s) { return s.meaning == meaning; });
+        const bool signed_ =
+            std::any_of(d.signatures.begin(), d.signatures.end(),
+                        [&](const ReportSignature& s) { return s.meaning == meaning; });
         if (!signed_) SignatureLine(flow, meaning);
     }
 }

@@ -49,8 +49,8 @@ void Layout(ReportFlow& flow, const HistoryReportData& r) {
     flow.skip(Mm(2));
     const double top = flow.take(Mm(kChartHeightMm));
     if (QPainter* painter = flow.painter())
-        PaintReportChart(*painter, QRectF(flow.body().left(), top, flow.body().width(),
-                                          Mm(kChartHeightMm)),
+        PaintReportChart(*painter,
+                         QRectF(flow.body().left(), top, flow.body().width(), Mm(kChartHeightMm)),
                          r.chart);
     FlowHeading(flow, QStringLiteral("统计"), Mm(12));
     std::vector<QStringList> rows;
@@ -60,7 +60,8 @@ void Layout(ReportFlow& flow, const HistoryReportData& r) {
                         s.count ? ValueText(s.maximum) : QStringLiteral("—"),
                         s.count ? ValueText(s.mean, 2) : QStringLiteral("—")});
     FlowTable(flow,
-              {{QStringLiteral("笔"), 1.2}, {QStringLiteral("记录"), 1.0, Qt::AlignRight},
+              {{QStringLiteral("笔"), 1.2},
+               {QStringLiteral("记录"), 1.0, Qt::AlignRight},
                {QStringLiteral("最小"), 1.0, Qt::AlignRight},
                {QStringLiteral("最大"), 1.0, Qt::AlignRight},
                {QStringLiteral("平均"), 1.0, Qt::AlignRight}},
@@ -76,7 +77,8 @@ void Layout(ReportFlow& flow, const HistoryReportData& r) {
                         ReportTimeText(r.chart.start.addMSecs(qint64(gap.toSeconds * 1000))),
                         DurationText(gap.toSeconds - gap.fromSeconds)});
     FlowTable(flow,
-              {{QStringLiteral("从"), 1.0}, {QStringLiteral("至"), 1.0},
+              {{QStringLiteral("从"), 1.0},
+               {QStringLiteral("至"), 1.0},
                {QStringLiteral("时长"), 0.8, Qt::AlignRight}},
               rows);
 }

@@ -55,7 +55,8 @@ std::optional<PdfAttachment> ExtractAttachment(const QString& pdfPath, QString* 
     const QByteArray names = pdf.resolve(DictValue(catalog, "/Names"));
     const QByteArray tree = pdf.resolve(DictValue(names, "/EmbeddedFiles"));
     const QByteArray spec = FirstFileSpec(pdf, tree);
-    const std::optional<int> stream = Reference(DictValue(pdf.resolve(DictValue(spec, "/EF")), "/F"));
+    const std::optional<int> stream =
+        Reference(DictValue(pdf.resolve(DictValue(spec, "/EF")), "/F"));
     if (!stream) return Fail(error, QStringLiteral("PDF 中没有附件：%1").arg(pdfPath));
     std::optional<QByteArray> data = pdf.stream(*stream);
     if (!data) return Fail(error, QStringLiteral("PDF 附件无法读取：%1").arg(pdfPath));
@@ -72,7 +73,8 @@ QString ReportChainHead(const QString& pdfPath) {
     const std::optional<int> metadata = Reference(DictValue(catalog, "/Metadata"));
     if (!metadata) return {};
     const QByteArray xmp = pdf.stream(*metadata).value_or(QByteArray());
-    static const QRegularExpression head(QStringLiteral("<vt:ChainHead>([0-9A-Fa-f]+)</vt:ChainHead>"));
+    static const QRegularExpression head(
+        QStringLiteral("<vt:ChainHead>([0-9A-Fa-f]+)</vt:ChainHead>"));
     return head.match(QString::fromUtf8(xmp)).captured(1);
 }
 

@@ -7,7 +7,9 @@ namespace vt {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
+bool IsSpace(char c) {
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
+}
 bool IsDelimiter(char c) {
     return IsSpace(c) || c == '/' || c == '<' || c == '>' || c == '[' || c == ']' || c == '(' ||
            c == ')';
@@ -65,8 +67,7 @@ qsizetype ValueEnd(const QByteArray& s, qsizetype i) {
     while (j < s.size() && !IsDelimiter(s[j])) ++j;
     // "N G R": a reference spans three tokens.
     static const QRegularExpression ref(QStringLiteral("^\\s+\\d+\\s+R\\b"));
-    const QRegularExpressionMatch m =
-        ref.match(QString::fromLatin1(s.mid(j, 24)));
+    const QRegularExpressionMatch m = ref.match(QString::fromLatin1(s.mid(j, 24)));
     if (s[i] >= '0' && s[i] <= '9' && m.hasMatch()) j += m.capturedLength();
     return j;
 }
@@ -102,7 +103,8 @@ PdfObjects::PdfObjects(QByteArray bytes) : m_bytes(std::move(bytes)) {
     const qsizetype start = m_bytes.lastIndexOf("startxref");
     if (start < 0) return;
     bool ok = false;
-    const qsizetype offset = m_bytes.mid(start + 9, 24).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    const qsizetype offset =
+        m_bytes.mid(start + 9, 24).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
     if (!ok || !readXref(offset)) m_offsets.clear();
 }
 
@@ -123,7 +125,8 @@ bool PdfObjects::readXref(qsizetype offset) {
                 if (lines.value(k + 2) == "n" && !m_offsets.contains(first + n))
                     m_offsets.insert(first + n, lines[k].toLongLong());
         }
-        const QByteArray dict = m_bytes.mid(trailer + 7, ValueEnd(m_bytes, SkipSpaces(m_bytes, trailer + 7)) - trailer - 7);
+        const QByteArray dict = m_bytes.mid(
+            trailer + 7, ValueEnd(m_bytes, SkipSpaces(m_bytes, trailer + 7)) - trailer - 7);
         if (m_trailer.isEmpty()) m_trailer = dict;
         bool ok = false;
         offset = DictValue(dict, "/Prev").toLongLong(&ok);

@@ -39,9 +39,8 @@ double NiceStep(double rough) {
 }
 
 double TimeStep(double span) {
-    static constexpr std::array<double, 14> kSteps{60,    120,   300,   600,    900,    1800,
-                                                   3600,  7200,  10800, 21600,  43200,  86400,
-                                                   172800, 604800};
+    static constexpr std::array<double, 14> kSteps{
+        60, 120, 300, 600, 900, 1800, 3600, 7200, 10800, 21600, 43200, 86400, 172800, 604800};
     for (const double step : kSteps)
         if (span / step <= 8.0) return step;
     return kSteps.back();
@@ -56,9 +55,9 @@ void PaintValueAxis(QPainter& painter, const Axes& axes) {
         painter.setPen(LinePen(QColor(0xC8, 0xC8, 0xC8), 0.1, Qt::DashLine));
         painter.drawLine(QPointF(axes.plot.left(), y), QPointF(axes.plot.right(), y));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(axes.plot.left() - Mm(kValueAxisMm), y - Mm(2),
-                                Mm(kValueAxisMm - 1), Mm(4)),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'g', 6));
+        painter.drawText(
+            QRectF(axes.plot.left() - Mm(kValueAxisMm), y - Mm(2), Mm(kValueAxisMm - 1), Mm(4)),
+            Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'g', 6));
     }
 }
 
@@ -196,8 +195,8 @@ std::pair<double, double> ChartValueRange(const ReportChartData& chart) {
 
 void PaintReportChart(QPainter& painter, const QRectF& frame, const ReportChartData& chart) {
     const auto [minimum, maximum] = ChartValueRange(chart);
-    const QRectF plot = frame.adjusted(Mm(kValueAxisMm), Mm(kLegendMm), -Mm(kRightMm),
-                                       -Mm(kTimeAxisMm));
+    const QRectF plot =
+        frame.adjusted(Mm(kValueAxisMm), Mm(kLegendMm), -Mm(kRightMm), -Mm(kTimeAxisMm));
     const Axes axes{plot, minimum, maximum, std::max(chart.spanSeconds, 1.0)};
     painter.save();
     painter.fillRect(plot, Qt::white);

@@ -17,9 +17,7 @@ constexpr double kBottomMarginMm = 10.0;
 constexpr double kFrameBandMm = 9.0;  // header and footer band, each
 
 // Tenths of a millimetre per device pixel.
-double UnitsPerPixel(const QPagedPaintDevice& device) {
-    return 254.0 / device.logicalDpiX();
-}
+double UnitsPerPixel(const QPagedPaintDevice& device) { return 254.0 / device.logicalDpiX(); }
 
 // The paintable page in report units, and where it starts on the paper.
 QRectF PaintablePage(const QPagedPaintDevice& device) {
@@ -71,10 +69,11 @@ void ReportFlow::newPage() {
 
 void ReportFlow::finish() { paintFrame(); }
 
-double ReportFlow::textHeight(const QFont& font, double width, const QString& text) const {
+double ReportFlow::textHeight(const QFont& font, double width, const QString& text,
+                              int wrap) const {
     const QFontMetricsF metrics(font, &m_device);
     if (text.isEmpty()) return metrics.height();
-    return metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text).height();
+    return metrics.boundingRect(QRectF(0, 0, width, 1e6), wrap, text).height();
 }
 
 void ReportFlow::drawText(const QRectF& rect, const QFont& font, int flags, const QString& text,

@@ -45,7 +45,8 @@ class ReportFlow {
     void finish();
 
     // Height of `text` wrapped to `width` in `font`.
-    double textHeight(const QFont& font, double width, const QString& text) const;
+    double textHeight(const QFont& font, double width, const QString& text,
+                      int wrap = Qt::TextWordWrap) const;
     void drawText(const QRectF& rect, const QFont& font, int flags, const QString& text,
                   const QColor& colour = QColor(Qt::black)) const;
 

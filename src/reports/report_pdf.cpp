@@ -20,13 +20,13 @@ void Fail(QString* error, const QString& why) {
 
 QByteArray ReportXmp(const QString& title, const QString& chainHead) {
     const QString created = QDateTime::currentDateTime().toString(Qt::ISODate);
-    const QString head = chainHead.isEmpty()
-                             ? QString()
-                             : QStringLiteral("   <vt:ChainHead>%1</vt:ChainHead>\n"
-                                              "   <dc:description><rdf:Alt><rdf:li "
-                                              "xml:lang=\"x-default\">链头 SHA-256 %1</rdf:li>"
-                                              "</rdf:Alt></dc:description>\n")
-                                   .arg(Escaped(chainHead));
+    const QString head = chainHead.isEmpty() ? QString()
+                                             : QStringLiteral(
+                                                   "   <vt:ChainHead>%1</vt:ChainHead>\n"
+                                                   "   <dc:description><rdf:Alt><rdf:li "
+                                                   "xml:lang=\"x-default\">链头 SHA-256 %1</rdf:li>"
+                                                   "</rdf:Alt></dc:description>\n")
+                                                   .arg(Escaped(chainHead));
     return QStringLiteral(
                "<?xpacket begin=\"\uFEFF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
                "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
@@ -57,8 +57,8 @@ bool SaveReportPdf(const QString& path, const PdfDocument& document,
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), document.orientation,
-                                         QMarginsF(0, 0, 0, 0)));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), document.orientation, QMarginsF(0, 0, 0, 0)));
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("VT5800 操作站"));
         writer.setDocumentXmpMetadata(ReportXmp(document.title, document.chainHead));

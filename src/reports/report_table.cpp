@@ -18,6 +18,7 @@ struct RowStyle {
     QFont labelFont;
     bool labelsOnEven = false;
     bool shaded = false;
+    int wrap = Qt::TextWordWrap;  // field values may be long unbroken codes
 };
 
 std::vector<double> ColumnWidths(const std::vector<TableColumn>& columns, double total) {
@@ -32,13 +33,14 @@ const QFont& CellFont(const RowStyle& style, std::size_t column) {
     return style.labelsOnEven && column % 2 == 0 ? style.labelFont : style.font;
 }
 
-double RowHeight(const ReportFlow& flow, const std::vector<double>& widths, const QStringList& cells,
-                 const RowStyle& style) {
+double RowHeight(const ReportFlow& flow, const std::vector<double>& widths,
+                 const QStringList& cells, const RowStyle& style) {
     double height = 0.0;
     const double pad = Mm(kCellPadMm);
     for (std::size_t i = 0; i < widths.size(); ++i) {
         const QString text = i < static_cast<std::size_t>(cells.size()) ? cells[int(i)] : QString();
-        height = std::max(height, flow.textHeight(CellFont(style, i), widths[i] - 2 * pad, text));
+        height = std::max(
+            height, flow.textHeight(CellFont(style, i), widths[i] - 2 * pad, text, style.wrap));
     }
     return height + 2 * pad;
 }
@@ -58,7 +60,7 @@ void PaintRow(ReportFlow& flow, const std::vector<TableColumn>& columns,
         const bool label = style.labelsOnEven && i % 2 == 0;
         const QString text = i < static_cast<std::size_t>(cells.size()) ? cells[int(i)] : QString();
         flow.drawText(cell, CellFont(style, i),
-                      (columns[i].align | Qt::AlignTop).toInt() | Qt::TextWordWrap, text,
+                      (columns[i].align | Qt::AlignTop).toInt() | style.wrap, text,
                       label ? QColor(0x50, 0x50, 0x50) : QColor(Qt::black));
         x += widths[i];
     }
@@ -98,12 +100,14 @@ void FlowTable(ReportFlow& flow, const std::vector<TableColumn>& columns,
 void FlowFields(ReportFlow& flow, const std::vector<std::pair<QString, QString>>& fields,
                 int perRow) {
     std::vector<TableColumn> columns;
+    // One pair a row leaves the value most of the width (a SHA-256 in hex fits on one line).
+    const double labelWeight = perRow == 1 ? 0.25 : 0.55;
     for (int i = 0; i < perRow; ++i) {
-        columns.push_back({QString(), 0.55});
+        columns.push_back({QString(), labelWeight});
         columns.push_back({QString(), 1.0});
     }
     const std::vector<double> widths = ColumnWidths(columns, flow.body().width());
-    const RowStyle style{ReportFont(9), ReportFont(9), true, false};
+    const RowStyle style{ReportFont(9), ReportFont(9), true, false, Qt::TextWrapAnywhere};
     for (std::size_t i = 0; i < fields.size(); i += std::size_t(perRow)) {
         QStringList cells;
         for (std::size_t j = i; j < std::min(fields.size(), i + std::size_t(perRow)); ++j)

@@ -42,14 +42,17 @@ void PaintPicture(QPainter& painter, const QRectF& rect, const TrendPageData& pa
     painter.save();
     painter.fillRect(rect, Qt::white);
     painter.setClipRect(rect);
-    PaintLines(painter, map, page.picture.grid, LinePen(QColor(0xB0, 0xB0, 0xB0), 0.1, Qt::DotLine));
-    PaintLines(painter, map, page.picture.gapMarks, LinePen(QColor(0x80, 0x80, 0x80), 0.2, Qt::DashLine));
+    PaintLines(painter, map, page.picture.grid,
+               LinePen(QColor(0xB0, 0xB0, 0xB0), 0.1, Qt::DotLine));
+    PaintLines(painter, map, page.picture.gapMarks,
+               LinePen(QColor(0x80, 0x80, 0x80), 0.2, Qt::DashLine));
     for (std::size_t i = 0; i < page.picture.pens.size(); ++i) {
         const TrendPolyline& line = page.picture.pens[i];
         if (line.points.size() < 2) continue;
         QPolygonF polygon;
         for (const QPointF& p : line.points) polygon << map(p);
-        painter.setPen(LinePen(QColor::fromRgb(line.rgb), 0.25 * (line.width + 1), TrendPenStyle(int(i))));
+        painter.setPen(
+            LinePen(QColor::fromRgb(line.rgb), 0.25 * (line.width + 1), TrendPenStyle(int(i))));
         painter.drawPolyline(polygon);
     }
     if (page.rulerOn && page.ruler.visible) {
@@ -90,9 +93,11 @@ void PaintLegend(QPainter& painter, const QRectF& row, const TrendPageData& page
         const int column = kTrendPens[std::size_t(i)].column;
         QString name = page.penNames[std::size_t(column)];
         if (page.rulerOn && page.reading.recorded)
-            name += QStringLiteral(" = ") + QString::number(page.reading.values[std::size_t(column)]);
+            name +=
+                QStringLiteral(" = ") + QString::number(page.reading.values[std::size_t(column)]);
         const double y = row.center().y();
-        painter.setPen(LinePen(QColor::fromRgb(line.rgb), 0.25 * (line.width + 1), TrendPenStyle(i)));
+        painter.setPen(
+            LinePen(QColor::fromRgb(line.rgb), 0.25 * (line.width + 1), TrendPenStyle(i)));
         painter.drawLine(QPointF(x, y), QPointF(x + Mm(10), y));
         painter.setPen(Qt::black);
         QRectF used;
@@ -107,9 +112,9 @@ QString InfoLine(const TrendPageData& page) {
                        .arg(StampText(page.picture.timeLabels.front()),
                             StampText(page.picture.timeLabels.back()));
     if (page.rulerOn)
-        info += QStringLiteral("    标尺 %1%2").arg(
-            StampText(page.reading.moment),
-            page.reading.recorded ? QString() : QStringLiteral("（无记录）"));
+        info += QStringLiteral("    标尺 %1%2")
+                    .arg(StampText(page.reading.moment),
+                         page.reading.recorded ? QString() : QStringLiteral("（无记录）"));
     return info;
 }
 
@@ -131,9 +136,9 @@ void Layout(ReportFlow& flow, const TrendPageData& page) {
 }  // namespace
 
 Qt::PenStyle TrendPenStyle(int index) {
-    static constexpr std::array<Qt::PenStyle, kPenCount> kStyles{
-        Qt::DashLine, Qt::SolidLine, Qt::DashDotLine, Qt::DotLine, Qt::DashDotDotLine,
-        Qt::SolidLine};
+    static constexpr std::array<Qt::PenStyle, kPenCount> kStyles{Qt::DashLine,       Qt::SolidLine,
+                                                                 Qt::DashDotLine,    Qt::DotLine,
+                                                                 Qt::DashDotDotLine, Qt::SolidLine};
     return kStyles[std::size_t(index) % kStyles.size()];
 }
 

@@ -13,7 +13,11 @@ namespace vt {
 
 TrendPrintCommand::TrendPrintCommand(TrendChart& chart, QWidget& window, QString title,
                                      const ControllerState& state)
-    : QObject(&window), m_chart(chart), m_window(window), m_title(std::move(title)), m_state(state) {
+    : QObject(&window),
+      m_chart(chart),
+      m_window(window),
+      m_title(std::move(title)),
+      m_state(state) {
     connect(&m_chart, &TrendChart::printRequested, this, &TrendPrintCommand::run);
 }
 

@@ -81,7 +81,8 @@ TEST_F(HistoryReportWindowTest, F3SavesTheChartAsItStands) {
     const QString path = dir.filePath(QStringLiteral("trend.pdf"));
     SaveThrough(QStringLiteral("TrendPdfDialog"), path);
     const QString text = PdfText(path);
-    for (const char* shown : {"历史长周期曲线", "PV1值", "输出OP", "SV2值", "时间范围", "第 1 页 共 1 页"})
+    for (const char* shown :
+         {"历史长周期曲线", "PV1值", "输出OP", "SV2值", "时间范围", "第 1 页 共 1 页"})
         EXPECT_TRUE(HoldsText(text, QString::fromUtf8(shown))) << shown;
 }
 
@@ -96,9 +97,10 @@ TEST_F(HistoryReportWindowTest, HistoryReportHoldsStatisticsAndTheGap) {
     SaveThrough(QStringLiteral("HistoryReportPdfDialog"), path);
     const QString text = PdfText(path);
     // 600 records; column 0 runs 100..109, mean 104.5; column 5 (SV2值) 105..114.
-    for (const char* shown : {"历史报告", "600", "100.0", "109.0", "104.50", "SV2值", "114.0",
-                              "数据中断", "0:10:10"})
-        EXPECT_TRUE(HoldsText(text, QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
+    for (const char* shown :
+         {"历史报告", "600", "100.0", "109.0", "104.50", "SV2值", "114.0", "数据中断", "0:10:10"})
+        EXPECT_TRUE(HoldsText(text, QString::fromUtf8(shown))) << shown << "\n"
+                                                               << text.toStdString();
 }
 
 }  // namespace

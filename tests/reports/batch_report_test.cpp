@@ -1,4 +1,6 @@
 // The batch report as a PDF, read back with the poppler tools an auditor would use.
+#include "batch_report.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,7 +8,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "batch_report.h"
 #include "pdf_attachment.h"
 #include "pdf_tools.h"
 #include "sample_batch_report.h"
@@ -53,12 +54,11 @@ QString BatchReportPdfTest::s_pdf;
 
 TEST_F(BatchReportPdfTest, TextHoldsHeaderVerdictChainHeadAndPageCount) {
     const QString text = PdfText(s_pdf);
-    for (const QString& field : {s_data->station, s_data->number, s_data->order, s_data->part,
-                                 s_data->material, s_data->quantity, s_data->operatorName,
-                                 QStringLiteral("2026-12-01 08:00:00"),
-                                 QStringLiteral("2026-12-01 10:00:00"), QStringLiteral("2:00:00"),
-                                 QStringLiteral("PASS"), s_data->integrity.chainHead,
-                                 QStringLiteral("记录完整")})
+    for (const QString& field :
+         {s_data->station, s_data->number, s_data->order, s_data->part, s_data->material,
+          s_data->quantity, s_data->operatorName, QStringLiteral("2026-12-01 08:00:00"),
+          QStringLiteral("2026-12-01 10:00:00"), QStringLiteral("2:00:00"), QStringLiteral("PASS"),
+          s_data->integrity.chainHead, QStringLiteral("记录完整")})
         EXPECT_TRUE(HoldsText(text, field)) << field.toStdString();
     const int pages = PageCount(s_pdf);
     ASSERT_GE(pages, 2);
@@ -68,13 +68,14 @@ TEST_F(BatchReportPdfTest, TextHoldsHeaderVerdictChainHeadAndPageCount) {
 }
 
 TEST_F(BatchReportPdfTest, ChainExportIsAttachedAndTheHeadIsInTheMetadata) {
-    const QString list = QString::fromUtf8(RunTool(QStringLiteral("pdfdetach"), {QStringLiteral("-list"), s_pdf}));
+    const QString list =
+        QString::fromUtf8(RunTool(QStringLiteral("pdfdetach"), {QStringLiteral("-list"), s_pdf}));
     const QString name = ChainAttachmentName(s_data->number);
     EXPECT_TRUE(list.contains(name)) << list.toStdString();
 
     const QString saved = s_dir->filePath(QStringLiteral("detached.txt"));
-    RunTool(QStringLiteral("pdfdetach"), {QStringLiteral("-save"), QStringLiteral("1"),
-                                          QStringLiteral("-o"), saved, s_pdf});
+    RunTool(QStringLiteral("pdfdetach"),
+            {QStringLiteral("-save"), QStringLiteral("1"), QStringLiteral("-o"), saved, s_pdf});
     QFile detached(saved);
     ASSERT_TRUE(detached.open(QIODevice::ReadOnly));
     EXPECT_EQ(detached.readAll(), s_data->chainExport);
@@ -85,7 +86,8 @@ TEST_F(BatchReportPdfTest, ChainExportIsAttachedAndTheHeadIsInTheMetadata) {
     EXPECT_EQ(ours->fileName, name);
     EXPECT_EQ(ours->data, s_data->chainExport);
     EXPECT_EQ(ReportChainHead(s_pdf), s_data->integrity.chainHead);
-    const QString meta = QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), s_pdf}));
+    const QString meta =
+        QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), s_pdf}));
     EXPECT_TRUE(meta.contains(s_data->integrity.chainHead));
 }
 
@@ -94,7 +96,8 @@ TEST_F(BatchReportPdfTest, EveryFontIsEmbeddedAChineseOneAmongThem) {
                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
                                   .mid(2);
     ASSERT_FALSE(fonts.isEmpty());
-    EXPECT_FALSE(fonts.filter(QRegularExpression(QStringLiteral("DroidSansFallback|CJK"))).isEmpty());
+    EXPECT_FALSE(
+        fonts.filter(QRegularExpression(QStringLiteral("DroidSansFallback|CJK"))).isEmpty());
     for (const QString& font : fonts)
         EXPECT_TRUE(font.contains(QRegularExpression(QStringLiteral("Identity-H\\s+yes\\s"))))
             << font.toStdString();
@@ -118,9 +121,12 @@ QByteArray WithReplacedAttachment(const QByteArray& pdf, const QByteArray& data)
     const QRegularExpression ef(QStringLiteral("/EF\\s*<<\\s*/F\\s+(\\d+)\\s+0\\s+R"));
     const int stream = ef.match(QString::fromLatin1(pdf)).captured(1).toInt();
     const QString text = QString::fromLatin1(pdf);
-    const QString root = QRegularExpression(QStringLiteral("/Root\\s+(\\d+\\s+0\\s+R)")).match(text).captured(1);
-    const QString size = QRegularExpression(QStringLiteral("/Size\\s+(\\d+)")).match(text).captured(1);
-    const qsizetype prev = pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n')[0].toLongLong();
+    const QString root =
+        QRegularExpression(QStringLiteral("/Root\\s+(\\d+\\s+0\\s+R)")).match(text).captured(1);
+    const QString size =
+        QRegularExpression(QStringLiteral("/Size\\s+(\\d+)")).match(text).captured(1);
+    const qsizetype prev =
+        pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n')[0].toLongLong();
     QByteArray out = pdf;
     const qsizetype at = out.size();
     out += QByteArray::number(stream) + " 0 obj\n<< /Length " + QByteArray::number(data.size()) +
@@ -146,8 +152,8 @@ TEST_F(BatchReportPdfTest, ChangedAttachmentInAnIncrementalUpdateIsWhatIsRead) {
     ASSERT_TRUE(ours);
     EXPECT_EQ(ours->data, changed);
     const QString saved = s_dir->filePath(QStringLiteral("changed.txt"));
-    RunTool(QStringLiteral("pdfdetach"), {QStringLiteral("-save"), QStringLiteral("1"),
-                                          QStringLiteral("-o"), saved, path});
+    RunTool(QStringLiteral("pdfdetach"),
+            {QStringLiteral("-save"), QStringLiteral("1"), QStringLiteral("-o"), saved, path});
     QFile detached(saved);
     ASSERT_TRUE(detached.open(QIODevice::ReadOnly));
     EXPECT_EQ(detached.readAll(), changed);
@@ -197,7 +203,8 @@ TEST_P(BatchReportSignatureTest, SignedMeaningsShowTheSignatureUnsignedOnesABlan
     QTemporaryDir dir;
     const QString text = PdfText(Saved(dir, data, QStringLiteral("s.pdf")));
     for (const char* s : GetParam().shown) EXPECT_TRUE(HoldsText(text, QString::fromUtf8(s))) << s;
-    for (const char* s : GetParam().notShown) EXPECT_FALSE(HoldsText(text, QString::fromUtf8(s))) << s;
+    for (const char* s : GetParam().notShown)
+        EXPECT_FALSE(HoldsText(text, QString::fromUtf8(s))) << s;
 }
 
 const QDateTime kSigned(QDate(2026, 12, 2), QTime(9, 30, 15));
@@ -206,14 +213,16 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, BatchReportSignatureTest,
     ::testing::Values(
         SignatureCase{{}, {"审核：", "批准：", "日期："}, {"李娜"}},
-        SignatureCase{{{QStringLiteral("李娜"), QStringLiteral("审核"), {}, QStringLiteral("lina"), kSigned}},
-                      {"李娜", "2026-12-02 09:30:15", "lina", "批准："},
-                      {"审核："}},
-        SignatureCase{{{QStringLiteral("李娜"), QStringLiteral("审核"), {}, QStringLiteral("lina"), kSigned},
-                       {QStringLiteral("王强"), QStringLiteral("批准"), QStringLiteral("同意放行"),
-                        QStringLiteral("wq"), kSigned}},
-                      {"李娜", "王强", "同意放行"},
-                      {"审核：", "批准：", "日期："}}));
+        SignatureCase{
+            {{QStringLiteral("李娜"), QStringLiteral("审核"), {}, QStringLiteral("lina"), kSigned}},
+            {"李娜", "2026-12-02 09:30:15", "lina", "批准："},
+            {"审核："}},
+        SignatureCase{
+            {{QStringLiteral("李娜"), QStringLiteral("审核"), {}, QStringLiteral("lina"), kSigned},
+             {QStringLiteral("王强"), QStringLiteral("批准"), QStringLiteral("同意放行"),
+              QStringLiteral("wq"), kSigned}},
+            {"李娜", "王强", "同意放行"},
+            {"审核：", "批准：", "日期："}}));
 
 TEST(BatchReportSaveTest, FailedSaveLeavesNoFile) {
     QTemporaryDir dir;
@@ -232,7 +241,8 @@ TEST(BatchReportSaveTest, FailedSaveLeavesNoFile) {
 
 TEST(BatchReportSaveTest, FileNamesHoldOnlySafeCharacters) {
     EXPECT_EQ(BatchReportFileName(QStringLiteral("B/12:3")), QStringLiteral("批次报告_B_12_3.pdf"));
-    EXPECT_EQ(ChainAttachmentName(QStringLiteral("批次(7) 1")), QStringLiteral("batch-___7__1-chain.txt"));
+    EXPECT_EQ(ChainAttachmentName(QStringLiteral("批次(7) 1")),
+              QStringLiteral("batch-___7__1-chain.txt"));
 }
 
 TEST(PdfAttachmentTest, FilesWithoutAnAttachmentSaySo) {

@@ -16,8 +16,8 @@ QByteArray RunTool(const QString& program, const QStringList& arguments) {
 }
 
 QString PdfText(const QString& pdf) {
-    return QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf,
-                                                                  QStringLiteral("-")}));
+    return QString::fromUtf8(RunTool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
 }
 
 bool HoldsText(const QString& text, const QString& part) {

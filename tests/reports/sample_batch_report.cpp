@@ -27,13 +27,13 @@ double Planned(const std::vector<QPointF>& profile, double t) {
 }
 
 std::vector<SegmentReportRow> Segments(double span) {
-    SegmentReportRow ramp{1, false, 850.0, 0.0, span * 0.2, 0.0, span * 0.2 + 40.0,
-                          24.8, 851.2, 430.5, 6.3, 0.0, 0.0, std::nullopt};
-    SegmentReportRow soak{2, true, 850.0, span * 0.2, span * 0.8, span * 0.2 + 40.0,
-                          span * 0.8 + 40.0, 846.1, 853.9, 850.1, 3.9, span * 0.6 - 30.0,
-                          span * 0.6 * 0.9, true};
-    SegmentReportRow cool{3, false, 200.0, span * 0.8, span, span * 0.8 + 40.0, span,
-                          199.5, 850.2, 520.7, 8.1, 0.0, 0.0, std::nullopt};
+    SegmentReportRow ramp{1,    false, 850.0, 0.0, span * 0.2, 0.0, span * 0.2 + 40.0,
+                          24.8, 851.2, 430.5, 6.3, 0.0,        0.0, std::nullopt};
+    SegmentReportRow soak{
+        2,     true,  850.0, span * 0.2, span * 0.8,        span * 0.2 + 40.0, span * 0.8 + 40.0,
+        846.1, 853.9, 850.1, 3.9,        span * 0.6 - 30.0, span * 0.6 * 0.9,  true};
+    SegmentReportRow cool{3,     false, 200.0, span * 0.8, span, span * 0.8 + 40.0, span, 199.5,
+                          850.2, 520.7, 8.1,   0.0,        0.0,  std::nullopt};
     return {ramp, soak, cool};
 }
 
@@ -104,9 +104,11 @@ BatchReportData SampleBatchReport(double hours, int columns) {
          QStringLiteral("2：抽检硬度 HRC 52")},
     };
     const auto digest = [](const char* text) {
-        return QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex());
+        return QString::fromLatin1(
+            QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex());
     };
-    d.fingerprint = {digest("settings at start"), digest("settings at end"),
+    d.fingerprint = {digest("settings at start"),
+                     digest("settings at end"),
                      {QStringLiteral("2026-12-01 09:12:00 SV1 850.0 → 852.0")}};
     d.integrity.chainHead = QString::fromLatin1(hash.toHex());
     d.integrity.recordCount = seconds - 300;

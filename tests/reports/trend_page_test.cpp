@@ -1,4 +1,6 @@
 // The F3 page of a trend chart, saved as a PDF and read back.
+#include "trend_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -8,7 +10,6 @@
 #include "controller_state.h"
 #include "pdf_tools.h"
 #include "trend_engine.h"
-#include "trend_page.h"
 
 namespace vt {
 namespace {
@@ -43,7 +44,8 @@ class TrendPageTest : public ::testing::Test {
         engine.initialise();
     }
     QString save() {
-        const TrendPageData page = TrendPageOf(engine, QStringLiteral("实时趋势"), QStringLiteral("站 1"));
+        const TrendPageData page =
+            TrendPageOf(engine, QStringLiteral("实时趋势"), QStringLiteral("站 1"));
         const QString path = dir.filePath(QStringLiteral("trend.pdf"));
         QString error;
         EXPECT_TRUE(SaveTrendPagePdf(path, page, &error)) << error.toStdString();
