@@ -6,9 +6,11 @@
 #include <QVBoxLayout>
 
 #include "history_readouts.h"
+#include "history_report_command.h"
 #include "named_button.h"
 #include "ring_reader.h"
 #include "trend_chart.h"
+#include "trend_print_command.h"
 #include "trend_readouts.h"
 #include "window_navigator.h"
 #include "window_timer.h"
@@ -48,7 +50,11 @@ HistoryWindow::~HistoryWindow() { unload(); }
 void HistoryWindow::buildWidgets() {
     m_chart = new TrendChart(HistoryTrendSettings(), m_context.state, this);
     m_readouts = new HistoryReadouts(this);
+    // F3 prints the chart as it stands.
+    new TrendPrintCommand(*m_chart, *this, QStringLiteral("历史长周期曲线"), m_context.state);
     QPushButton* table = NamedButton(QStringLiteral("Command9"), QStringLiteral("历史表格"), this);
+    QPushButton* report =
+        NamedButton(QStringLiteral("CommandHistoryReport"), QStringLiteral("历史报告"), this);
     QPushButton* journal =
         NamedButton(QStringLiteral("CommandJournal"), QStringLiteral("操作记录"), this);
     QPushButton* batches =
@@ -57,6 +63,7 @@ void HistoryWindow::buildWidgets() {
     QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回"), this);
     connect(table, &QPushButton::clicked, this, &HistoryWindow::openTable);
     connect(journal, &QPushButton::clicked, this, &HistoryWindow::openJournal);
+    connect(report, &QPushButton::clicked, makeReportCommand(), &HistoryReportCommand::run);
     connect(back, &QPushButton::clicked, this, &HistoryWindow::goBack);
 
     auto* top = new QHBoxLayout;
@@ -65,6 +72,7 @@ void HistoryWindow::buildWidgets() {
     top->addWidget(m_readouts);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(table);
+    bottom->addWidget(report);
     bottom->addWidget(journal);
     bottom->addWidget(batches);
     bottom->addStretch(1);
@@ -77,6 +85,20 @@ void HistoryWindow::buildWidgets() {
 
     SetUpTimer(m_displayTimer, "Timer1", kDisplayIntervalMs);
     SetUpTimer(m_redrawTimer, "Timer2", kRedrawIntervalMs);
+}
+
+// A report over a range of the ten-second ring, read on the window's own connection.
+HistoryReportCommand* HistoryWindow::makeReportCommand() {
+    HistoryReportRequest base;
+    base.title = QStringLiteral("历史报告");
+    base.station = StationText(m_context.state);
+    base.pens = TrendHistoryPens(HistoryTrendSettings().PenNames);
+    base.gapSeconds = kGapThreshold * 86400.0;
+    auto source = [this]() -> std::unique_ptr<SeriesSource> {
+        if (!m_reader) return nullptr;
+        return std::make_unique<RingSeriesSource>(*m_reader);
+    };
+    return new HistoryReportCommand(*this, source, base);
 }
 
 void HistoryWindow::connectParts() {

@@ -10,6 +10,7 @@
 namespace vt {
 
 class HistoryReadouts;
+class HistoryReportCommand;
 class RingReader;
 class TrendChart;
 
@@ -32,6 +33,7 @@ class HistoryWindow : public GuardedWindow {
   private:
     void buildWidgets();
     void connectParts();
+    HistoryReportCommand* makeReportCommand();
     void load();
     void unload() override;
     void displayPausedChanged(bool paused);

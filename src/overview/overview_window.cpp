@@ -16,6 +16,7 @@
 #include "run_control_bar.h"
 #include "saved_link_settings.h"
 #include "trend_chart.h"
+#include "trend_print_command.h"
 #include "trend_readouts.h"
 #include "trend_text.h"
 #include "window_navigator.h"
@@ -65,6 +66,8 @@ void OverviewWindow::buildWidgets() {
         this, OverviewParts{m_readouts, *m_runBar, m_chart, m_portPanel, m_navigation, m_linkHealth,
                             plantLink, m_date, m_time, m_sampleStep, m_surface});
     makeMoments();
+    // F3 prints the chart as it stands.
+    new TrendPrintCommand(*m_chart, *this, QStringLiteral("实时趋势"), m_context.state);
     SetUpTimer(m_displayTimer, "Timer1", kDisplayIntervalMs);
     SetUpTimer(m_redrawTimer, "Timer2", kRedrawIntervalMs);
     SetUpTimer(m_clockTimer, "Timer3", kClockIntervalMs);

@@ -85,6 +85,7 @@ QWidget* TrendChart::buildButtonRow() {
     for (QPushButton* b : {m_raiseZoom, m_lowerZoom, print, m_ruler, select, m_newer, m_older})
         layout->addWidget(b);
     layout->addStretch(1);
+    connect(print, &QPushButton::clicked, this, &TrendChart::printRequested);
     connect(m_raiseZoom, &QPushButton::clicked, this, &TrendChart::raiseZoom);
     connect(m_lowerZoom, &QPushButton::clicked, this, &TrendChart::lowerZoom);
     connect(m_ruler, &QPushButton::clicked, this, &TrendChart::toggleRuler);
@@ -165,8 +166,10 @@ bool TrendChart::handleKey(int qtKey) {
         case Qt::Key_F7:
             pageOlder();
             return true;
-        case Qt::Key_F3:  // print and select do nothing
-        case Qt::Key_F5:
+        case Qt::Key_F3:
+            emit printRequested();
+            return true;
+        case Qt::Key_F5:  // select does nothing
             return true;
         default:
             return false;

@@ -39,7 +39,8 @@ class TrendChart : public QWidget {
     // logger set `newSample` (which is cleared).
     void displayTick(bool& newSample);
     void redraw();  // full redraw (the window's 1 s timer)
-    // F1..F7 as the keyboard table says; true for these keys, false for any other.
+    // F1..F7 as the keyboard table says (F3 asks for a printout: printRequested); true for
+    // these keys, false for any other.
     bool handleKey(int qtKey);
     // The trend keys of the window the chart sits in, wherever its focus is: F1..F7 as
     // handleKey, Esc calls `escape`.
@@ -51,6 +52,8 @@ class TrendChart : public QWidget {
 
   signals:
     void displayPausedChanged(bool paused);
+    // "F3 打印" or the F3 key: the window prints the chart as it stands.
+    void printRequested();
     // The ruler's reading; the window shows it in Label2(9)/(10) and D_3W(0..5).
     void rulerMoved(const vt::RulerReading& reading);
     // A window of records was loaded: date and time of its first visible row, row FirstIndex+1

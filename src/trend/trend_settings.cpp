@@ -11,11 +11,13 @@ TrendSettings OverviewTrendSettings() {
                           QStringLiteral("110")};
     s.RaiseZoomCaption = QStringLiteral("F1 放大");
     s.LowerZoomCaption = QStringLiteral("F2 缩小");
-    s.PrintCaption = QStringLiteral("F3 Print");
+    s.PrintCaption = QStringLiteral("F3 打印");
     s.SelectCaption = QStringLiteral("F5 选择");
     s.MaximumCaption = QStringLiteral("Y轴最大值");
     s.MinimumCaption = QStringLiteral("Y轴最小值");
     s.HideEditorAfterChange = false;
+    s.PenNames = {QStringLiteral("t.PV"), QStringLiteral("t.OP"),  QStringLiteral("t.SV"),
+                  QStringLiteral("PV1"),  QStringLiteral("PV2值"), QStringLiteral("SV1")};
     return s;
 }
 
@@ -33,6 +35,8 @@ TrendSettings HistoryTrendSettings() {
     s.MaximumCaption = QStringLiteral("Y最大");
     s.MinimumCaption = QStringLiteral("Y最小");
     s.HideEditorAfterChange = true;
+    s.PenNames = {QStringLiteral("PV1值"), QStringLiteral("输出OP"), QStringLiteral("SV值"),
+                  QStringLiteral("PV2值"), QStringLiteral("SV1值"),  QStringLiteral("SV2值")};
     return s;
 }
 

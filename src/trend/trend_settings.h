@@ -25,6 +25,8 @@ struct TrendSettings {
     QString MaximumCaption;
     QString MinimumCaption;
     bool HideEditorAfterChange = false;
+    // Names of the six value columns as the window's readouts caption them (printed legend).
+    std::array<QString, kPenCount> PenNames;
 };
 
 TrendSettings OverviewTrendSettings();
