@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "batch_report.h"
+#include "batch_dossier.h"
 
 namespace vt {
 

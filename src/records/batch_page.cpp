@@ -173,7 +173,7 @@ void BatchPage::loadChart(std::int64_t fromMs, std::int64_t toMs) {
 void BatchPage::evaluate() {
     if (!m_batch || !m_recorder.store()) return;
     const BatchStore& store = *m_recorder.store();
-    BatchReportData data;
+    BatchDossier data;
     data.batch = *m_batch;
     data.evaluation = EvaluateBatch(store, *m_batch,
                                     !m_batch->integrity.startsWith(QStringLiteral("记录已被改动")));
@@ -234,7 +234,7 @@ void BatchPage::fillSegments(const BatchEvaluation& e) {
     }
 }
 
-void BatchPage::fillEvents(const BatchReportData& data) {
+void BatchPage::fillEvents(const BatchDossier& data) {
     const int signatures = static_cast<int>(data.signatures.size());
     m_events->setRowCount(static_cast<int>(data.events.size()) + signatures);
     int row = 0;

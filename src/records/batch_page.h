@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "batch_report.h"
+#include "batch_dossier.h"
 
 class QLabel;
 class QLineEdit;
@@ -40,7 +40,7 @@ class BatchPage : public QWidget {
     void addNote();
     void openSignDialog();
     void fillSegments(const BatchEvaluation& e);
-    void fillEvents(const BatchReportData& data);
+    void fillEvents(const BatchDossier& data);
     void say(const QString& message);
 
     BatchRecorder& m_recorder;

@@ -147,7 +147,7 @@ TrendPageData TrendPageOf(TrendEngine& engine, const QString& title, const QStri
     page.title = title;
     page.station = station;
     page.madeAt = QDateTime::currentDateTime();
-    page.picture = engine.BuildPicture();
+    page.picture = engine.buildPicture();
     page.ruler = engine.rulerLine();
     page.rulerOn = engine.state().RulerOn;
     if (page.rulerOn) page.reading = engine.rulerReading();

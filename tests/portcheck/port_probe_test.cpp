@@ -30,7 +30,7 @@ TEST_P(Probe, ReadsOnceThroughTheLinkAndTellsHowItWent) {
     if (GetParam().arrange) GetParam().arrange(rig);
     if (GetParam().failure == LinkFailure::PortBusy) {
         otherHolder = std::make_unique<ModbusMaster>(rig.line.ports());
-        ASSERT_EQ(otherHolder->OpenPort_Modbus(kSimPort, kFastBaud, 0), 0);
+        ASSERT_EQ(otherHolder->openPort(kSimPort, kFastBaud, 0), 0);
     }
     PortProbe probe(rig.link);
     QSignalSpy finished(&probe, &PortProbe::finished);
@@ -45,7 +45,7 @@ TEST_P(Probe, ReadsOnceThroughTheLinkAndTellsHowItWent) {
     ASSERT_TRUE(rig.waitIdle());
     otherHolder.reset();
     ModbusMaster after(rig.line.ports());
-    EXPECT_EQ(after.OpenPort_Modbus(kSimPort, kFastBaud, 0), 0);
+    EXPECT_EQ(after.openPort(kSimPort, kFastBaud, 0), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, Probe,

@@ -118,7 +118,7 @@ int RunRecordsCli(const QStringList& arguments, QTextStream& out, QTextStream& e
         return VerifyFile(argument, out, err);
     const QString path = parser.isSet(records)
                              ? parser.value(records)
-                             : RecordsFile::besideDatabase(StationDatabase::defaultPath());
+                             : RecordsFile::besideDatabase(StationDatabase::DefaultPath());
     RecordsFile file(path, RecordsFile::Mode::Reader);
     if (!file.open()) {
         err << file.problem() << '\n';

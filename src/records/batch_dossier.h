@@ -42,7 +42,7 @@ struct BatchChartData {
 
 // Everything a report (or the batch page) needs about one batch, read once: a report painter
 // only reads this.
-struct BatchReportData {
+struct BatchDossier {
     BatchSummary batch;
     QJsonObject startCapture;
     QJsonObject endCapture;
@@ -67,10 +67,10 @@ BatchChartData LoadBatchChart(const BatchStore& store, const BatchSummary& batch
 
 // The events, captures and signatures of a batch out of its chain entries, with the gaps of
 // `evaluation`, in time order.
-void ReadBatchEntries(const BatchStore& store, BatchReportData& data);
+void ReadBatchEntries(const BatchStore& store, BatchDossier& data);
 
 // Reads, verifies and evaluates one batch.
-std::optional<BatchReportData> LoadBatchReport(const BatchStore& store, std::int64_t batchId,
+std::optional<BatchDossier> LoadBatchDossier(const BatchStore& store, std::int64_t batchId,
                                                int chartWidth = 1000);
 
 }  // namespace vt

@@ -1,4 +1,4 @@
-#include "batch_report.h"
+#include "batch_dossier.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -106,7 +106,7 @@ BatchChartData LoadBatchChart(const BatchStore& store, const BatchSummary& batch
     return chart;
 }
 
-void ReadBatchEntries(const BatchStore& store, BatchReportData& data) {
+void ReadBatchEntries(const BatchStore& store, BatchDossier& data) {
     for (const StoredEntry& s : store.entries(data.batch.id)) {
         const QJsonObject o = QJsonDocument::fromJson(s.entry.payload).object();
         if (s.entry.kind == EntryKind::Capture) {
@@ -132,11 +132,11 @@ void ReadBatchEntries(const BatchStore& store, BatchReportData& data) {
                            data.fingerprintStart != data.fingerprintEnd;
 }
 
-std::optional<BatchReportData> LoadBatchReport(const BatchStore& store, std::int64_t batchId,
+std::optional<BatchDossier> LoadBatchDossier(const BatchStore& store, std::int64_t batchId,
                                                int chartWidth) {
     const auto batch = store.batch(batchId);
     if (!batch) return std::nullopt;
-    BatchReportData data;
+    BatchDossier data;
     data.batch = *batch;
     data.integrity = VerifyBatch(store, *batch);
     data.evaluation = EvaluateBatch(store, *batch, data.integrity.holds);
