@@ -9,8 +9,9 @@ echo "package: $deb"
 
 contents=$(dpkg-deb -c "$deb")
 for path in \
-  ./usr/bin/vtstation ./usr/bin/vt5800-sim \
+  ./usr/bin/vtstation ./usr/bin/vt5800-sim ./usr/bin/vtrecords \
   ./usr/share/man/man1/vtstation.1.gz ./usr/share/man/man1/vt5800-sim.1.gz \
+  ./usr/share/man/man1/vtrecords.1.gz \
   ./usr/share/applications/vtstation.desktop \
   ./usr/share/icons/hicolor/scalable/apps/vtstation.svg \
   ./usr/share/icons/hicolor/48x48/apps/vtstation.png \
