@@ -110,7 +110,7 @@ void BatchRecorder::remember(const BatchHeader& header) {
 
 std::optional<BatchSummary> BatchRecorder::openBatch() const { return m_open; }
 
-void BatchRecorder::observeProgram(int programState, int segment, bool alarm1, bool alarm2) {
+void BatchRecorder::observeProgram(int programState, int segment) {
     if (!usable()) return;
     if (!Running(programState)) m_holdAutoStart = false;
     if (m_open && !m_open->manual && !m_ending && Ended(programState)) {
@@ -120,19 +120,9 @@ void BatchRecorder::observeProgram(int programState, int segment, bool alarm1, b
         const bool late = m_lastState == -1 || Running(m_lastState);
         begin(late ? Start::Late : Start::Auto, proposal(), nullptr);
     }
-    if (m_open && !m_ending) {
-        if (segment != m_lastSegment || programState != m_lastState)
-            append(EntryKind::Segment,
-                   {{QStringLiteral("segment"), segment}, {QStringLiteral("state"), programState}});
-        if (alarm1 != m_alarm1)
-            addEvent(QStringLiteral("alarm"),
-                     alarm1 ? QStringLiteral("报警一ON") : QStringLiteral("报警一OFF"));
-        if (alarm2 != m_alarm2)
-            addEvent(QStringLiteral("alarm"),
-                     alarm2 ? QStringLiteral("报警二ON") : QStringLiteral("报警二OFF"));
-    }
-    m_alarm1 = alarm1;
-    m_alarm2 = alarm2;
+    if (m_open && !m_ending && (segment != m_lastSegment || programState != m_lastState))
+        append(EntryKind::Segment,
+               {{QStringLiteral("segment"), segment}, {QStringLiteral("state"), programState}});
     m_lastState = programState;
     m_lastSegment = segment;
 }
@@ -212,6 +202,7 @@ bool BatchRecorder::begin(Start how, BatchHeader header, QString* error) {
                               {QStringLiteral("timeScale"), b.timeScale}});
     remember(header);
     capture(QStringLiteral("start"));
+    emit batchStarted(b);
     emit batchesChanged();
     return true;
 }
@@ -268,6 +259,7 @@ void BatchRecorder::finishEnd() {
     if (!m_store->close(closed)) failed(QStringLiteral("记录文件写入失败"));
     m_open.reset();
     m_ending = false;
+    emit batchClosed(closed, evaluation);
     emit batchesChanged();
 }
 

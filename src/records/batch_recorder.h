@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "batch_evaluation.h"
 #include "batch_header.h"
 #include "batch_store.h"
 #include "clock_reading.h"
@@ -52,9 +53,8 @@ class BatchRecorder : public QObject {
     // The store, while the file is usable.
     const BatchStore* store() const { return m_store.get(); }
 
-    // The program state (`ProgramStatus` 0) and segment (3) of a tick whose blocks all came in,
-    // and the two alarm bits of the same tick.
-    void observeProgram(int programState, int segment, bool alarm1 = false, bool alarm2 = false);
+    // The program state (`ProgramStatus` 0) and segment (3) of a tick whose blocks all came in.
+    void observeProgram(int programState, int segment);
     // One record of the one-second ring (the logger's hook).
     void appendSecond(const ClockReading& reading, const std::array<float, 8>& values);
 
@@ -85,6 +85,9 @@ class BatchRecorder : public QObject {
   signals:
     // A batch started, ended, or its header, notes or events changed.
     void batchesChanged();
+    // A batch began (its start entry is in the chain), or was closed, evaluated and sealed.
+    void batchStarted(const vt::BatchSummary& batch);
+    void batchClosed(const vt::BatchSummary& batch, const vt::BatchEvaluation& evaluation);
     // The records file became unusable (with the reason) or usable again (empty).
     void problemChanged(const QString& problem);
     void recordAppended();
@@ -121,8 +124,6 @@ class BatchRecorder : public QObject {
     int m_lastState = -1;  // not seen since the file opened
     int m_lastSegment = -1;
     bool m_holdAutoStart = false;  // ended by hand while the run goes on
-    bool m_alarm1 = false;
-    bool m_alarm2 = false;
 };
 
 }  // namespace vt

@@ -11,6 +11,7 @@
 #include "simulator_server.h"
 #include "splash_window.h"
 #include "station_database.h"
+#include "station_wiring.h"
 #include "write_journal.h"
 
 namespace vt {
@@ -87,6 +88,7 @@ bool Station::start() {
         m_link.setWriteRecorder(std::move(journal));
     }
     startRecords();
+    WireStation(*m_alarms, m_recorder, m_plant.get(), this);
     m_state.YSpan = kInitialAxisSpan;
     m_splash = new SplashWindow;
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
@@ -109,9 +111,7 @@ void Station::startRecords() {
     });
     connect(&m_polling, &PollingCycle::tickFinished, this, [this](int failedBlocks) {
         if (failedBlocks != 0) return;
-        m_recorder.observeProgram(m_state.ProgramStatus[0], m_state.ProgramStatus[3],
-                                  m_state.InputBits[Discrete::Alarm1.element] != 0,
-                                  m_state.InputBits[Discrete::Alarm2.element] != 0);
+        m_recorder.observeProgram(m_state.ProgramStatus[0], m_state.ProgramStatus[3]);
     });
 }
 
