@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
 
 #include "batch_chain.h"
+#include "batch_page.h"
+#include "batch_report.h"
+#include "dialog_waits.h"
 #include "pdf_attachment.h"
 #include "pdf_tools.h"
 #include "records_cli.h"
@@ -136,5 +141,24 @@ INSTANTIATE_TEST_SUITE_P(Failures, BatchReportRefusedTest,
                          ::testing::Values(RefusedCase{"missingBatch", "NO-SUCH", "a.pdf"},
                                            RefusedCase{"unwritable", nullptr, "none/a.pdf"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The batch page's report buttons: the preview opens, the PDF is named after the batch.
+TEST_F(BatchReportCliTest, PagePrintsAndSavesTheBatchReport) {
+    BatchPage page(m_records.recorder());
+    page.show();
+    page.showBatch(m_batch.id);
+    page.findChild<QPushButton*>(QStringLiteral("CommandPrintReport"))->click();
+    auto* preview =
+        vt::testing::WaitForTopLevel<QPrintPreviewDialog>(QStringLiteral("BatchPrintPreview"));
+    ASSERT_NE(preview, nullptr);
+    preview->close();
+    page.findChild<QPushButton*>(QStringLiteral("CommandSavePdf"))->click();
+    auto* dialog = vt::testing::WaitForTopLevel<QFileDialog>(QStringLiteral("BatchPdfDialog"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->selectedFiles().value(0).endsWith(BatchReportFileName(m_batch.number())));
+    const QString pdf = m_dir.filePath(QStringLiteral("page.pdf"));
+    vt::testing::SaveThrough(QStringLiteral("BatchPdfDialog"), pdf);
+    EXPECT_TRUE(HoldsText(PdfText(pdf), m_batch.number()));
+}
 
 }  // namespace
