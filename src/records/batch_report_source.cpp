@@ -134,7 +134,7 @@ BatchReportData BatchReportDataOf(const BatchDossier& d, const QByteArray& chain
     r.port = capture.value(QStringLiteral("port")).toVariant().toString();
     r.address = capture.value(QStringLiteral("address")).toInt(1);
     FillHeader(r, d.batch);
-    r.curveNumber = d.profile.empty() ? 0 : d.profile.curve;
+    r.curveNumber = d.profile.empty() ? -1 : d.profile.curve;
     r.unit = UnitText(capture);
     r.verdict = VerdictOf(d.evaluation);
     r.chart = ChartOf(d, r.unit);
