@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -16,10 +17,13 @@
 #include "batch_chart.h"
 #include "batch_csv_source.h"
 #include "batch_list_model.h"
+#include "batch_report.h"
+#include "batch_report_source.h"
 #include "batch_recorder.h"
 #include "control_names.h"
 #include "csv_export_control.h"
 #include "named_button.h"
+#include "report_output.h"
 #include "sign_dialog.h"
 
 namespace vt {
@@ -57,6 +61,8 @@ BatchPage::BatchPage(BatchRecorder& recorder, QWidget* parent)
         if (m_batch && m_batch->isOpen()) showBatch(m_batch->id);
     });
 }
+
+BatchPage::~BatchPage() = default;
 
 void BatchPage::buildForm() {
     auto* form = new QFormLayout;
@@ -101,6 +107,11 @@ void BatchPage::buildForm() {
     connect(m_noteButton, &QPushButton::clicked, this, &BatchPage::addNote);
     m_signButton = NamedButton(QStringLiteral("CommandSign"), QStringLiteral("签名"), this);
     connect(m_signButton, &QPushButton::clicked, this, &BatchPage::openSignDialog);
+    m_printButton =
+        NamedButton(QStringLiteral("CommandPrintReport"), QStringLiteral("打印报告"), this);
+    connect(m_printButton, &QPushButton::clicked, this, &BatchPage::printReport);
+    m_pdfButton = NamedButton(QStringLiteral("CommandSavePdf"), QStringLiteral("保存PDF"), this);
+    connect(m_pdfButton, &QPushButton::clicked, this, &BatchPage::saveReport);
     m_export =
         new CsvExportControl(this, QStringLiteral("batch"), QStringLiteral("正在导出批次记录"),
                              [this](const QString& csv) {
@@ -117,6 +128,8 @@ void BatchPage::buildForm() {
     actions->addWidget(m_note, 1);
     actions->addWidget(m_noteButton);
     actions->addWidget(m_signButton);
+    actions->addWidget(m_printButton);
+    actions->addWidget(m_pdfButton);
     actions->addWidget(m_export->button());
     actions->addWidget(m_export->status());
     auto* top = new QHBoxLayout;
@@ -143,6 +156,8 @@ void BatchPage::showBatch(std::int64_t id) {
     m_noteButton->setEnabled(open);
     m_signButton->setEnabled(m_batch && !open);
     m_export->button()->setEnabled(m_batch.has_value());
+    m_printButton->setEnabled(m_batch.has_value());
+    m_pdfButton->setEnabled(m_batch.has_value());
     m_segments->setRowCount(0);
     m_events->setRowCount(0);
     m_verdict->setText(open ? QStringLiteral("进行中") : m_batch ? m_batch->verdict : QString());
@@ -279,6 +294,34 @@ void BatchPage::openSignDialog() {
     const std::int64_t id = m_batch->id;
     connect(dialog, &QDialog::accepted, this, [this, id] { showBatch(id); });
     dialog->open();
+}
+
+bool BatchPage::loadReport() {
+    const BatchStore* store = m_recorder.store();
+    m_report = store && m_batch ? LoadBatchReport(*store, m_batch->id) : std::nullopt;
+    if (!m_report) say(QStringLiteral("无法读取批次"));
+    return m_report.has_value();
+}
+
+void BatchPage::printReport() {
+    if (!loadReport()) return;
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    OpenPrintPreview(*window(), *m_printer, QStringLiteral("BatchPrintPreview"),
+                     [this](QPagedPaintDevice& device) {
+                         return m_report && PaintBatchReport(device, *m_report);
+                     });
+}
+
+void BatchPage::saveReport() {
+    if (!loadReport()) return;
+    AskPdfPath(*window(), QStringLiteral("BatchPdfDialog"), BatchReportFileName(m_report->number),
+               [this, data = *m_report](const QString& path) {
+                   QString error;
+                   if (SaveBatchReportPdf(path, data, &error))
+                       say(QStringLiteral("报告已保存: %1").arg(path));
+                   else
+                       ShowSaveFailure(*window(), error);
+               });
 }
 
 void BatchPage::say(const QString& message) { m_message->setText(message); }

@@ -2,12 +2,15 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "batch_dossier.h"
+#include "batch_report_data.h"
 
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QTableWidget;
 
@@ -19,11 +22,13 @@ class CsvExportControl;
 
 // One batch's page: the header form (editable while the batch is open), the chart, the verdict
 // and integrity readouts with "校验", the segment table, the events, the signatures, a note on
-// the open batch, "签名" and the CSV export of its records.
+// the open batch, "签名", the CSV export of its records, and its report: "打印报告" (a preview with
+// the print dialog) and "保存PDF".
 class BatchPage : public QWidget {
     Q_OBJECT
   public:
     BatchPage(BatchRecorder& recorder, QWidget* parent = nullptr);
+    ~BatchPage() override;
 
     // Shows batch `id` (0: nothing). The chart comes first; the evaluation follows on the next
     // turn of the event loop.
@@ -39,6 +44,9 @@ class BatchPage : public QWidget {
     void headerEdited(int field);
     void addNote();
     void openSignDialog();
+    bool loadReport();
+    void printReport();
+    void saveReport();
     void fillSegments(const BatchEvaluation& e);
     void fillEvents(const BatchDossier& data);
     void say(const QString& message);
@@ -58,6 +66,10 @@ class BatchPage : public QWidget {
     QPushButton* m_noteButton;
     QPushButton* m_signButton;
     CsvExportControl* m_export;
+    QPushButton* m_printButton;
+    QPushButton* m_pdfButton;
+    std::unique_ptr<QPrinter> m_printer;
+    std::optional<BatchReportData> m_report;  // what the preview paints
 };
 
 }  // namespace vt

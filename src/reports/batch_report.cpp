@@ -47,7 +47,7 @@ void HeaderFields(ReportFlow& flow, const BatchReportData& d) {
         {QStringLiteral("数量"), d.quantity},
         {QStringLiteral("操作员"), d.operatorName},
         {QStringLiteral("曲线号"),
-         d.curveNumber > 0 ? QString::number(d.curveNumber) : QStringLiteral("无程序")},
+         d.curveNumber >= 0 ? QString::number(d.curveNumber) : QStringLiteral("无程序")},
         {QStringLiteral("开始"),
          ReportTimeText(d.start) + (d.startedLate ? QStringLiteral("（迟启动）") : QString())},
         {QStringLiteral("结束"), EndText(d)},

@@ -87,7 +87,7 @@ struct BatchReportData {
     QDateTime start;
     QDateTime end;  // invalid while open
     bool startedLate = false;
-    int curveNumber = 0;  // 0: no program
+    int curveNumber = -1;  // the controller's curves are 0 to 8; negative: no program
     QString loadSensor = QStringLiteral("PV1");
     QString unit;
     double bandTolerance = 5.0;

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dialog_waits.h"
 #include "history_window.h"
 #include "pdf_tools.h"
 #include "trend_chart.h"
@@ -20,33 +21,8 @@ namespace {
 
 using vt::testing::HoldsText;
 using vt::testing::PdfText;
-
-template <typename T>
-T* WaitForTopLevel(const QString& name) {
-    T* found = nullptr;
-    (void)QTest::qWaitFor(
-        [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* t = qobject_cast<T*>(w); t && t->objectName() == name && t->isVisible())
-                    found = t;
-            if (!found)
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    if (T* t = w->findChild<T*>(name); t && t->isVisible()) found = t;
-            return found != nullptr;
-        },
-        kWaitMs);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
-}
-
-// Chooses `path` in the save dialog `name` and waits for the file.
-void SaveThrough(const QString& name, const QString& path) {
-    auto* dialog = WaitForTopLevel<QFileDialog>(name);
-    ASSERT_NE(dialog, nullptr);
-    dialog->selectFile(path);
-    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, kWaitMs));
-}
+using vt::testing::SaveThrough;
+using vt::testing::WaitForTopLevel;
 
 class HistoryReportWindowTest : public ::testing::Test {
   protected:

@@ -10,6 +10,7 @@
 
 #include "batch_chain.h"
 #include "batch_evaluation.h"
+#include "batch_report_source.h"
 #include "link_jobs.h"
 #include "program_run.h"
 
@@ -63,6 +64,20 @@ TEST(BatchRunTest, AProgramRunIsOneBatchWithCapturesWritesAndSegments) {
     EXPECT_FALSE(batch.seal.isEmpty());
     EXPECT_TRUE(VerifyBatch(store, batch).holds);
     EXPECT_FALSE(batch.verdict.isEmpty());
+
+    // The report of the run: its curve, segments, settings change and the write behind it.
+    const std::optional<BatchReportData> report = LoadBatchReport(store, id);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->curveNumber, start.value(QStringLiteral("curve")).toInt());
+    EXPECT_EQ(report->segments.size(), 4u);
+    EXPECT_NE(report->verdict.kind, VerdictKind::None);
+    EXPECT_NE(report->fingerprint.atStart, report->fingerprint.atEnd);
+    EXPECT_EQ(report->fingerprint.changingWrites.size(), 1);
+    EXPECT_EQ(report->integrity.chainHead, VerifyBatch(store, batch).head);
+    EXPECT_TRUE(std::any_of(report->chart.pens.front().columns.begin(),
+                            report->chart.pens.front().columns.end(),
+                            [](const ColumnRange& c) { return c.present; }));
+    EXPECT_EQ(report->chart.planned.size(), 5u);
 }
 
 }  // namespace

@@ -115,30 +115,6 @@ TEST_F(BatchReportPdfTest, FirstPageChartHoldsThePensColours) {
         << "no pen colour above the chart";
 }
 
-// An incremental update that replaces the attached stream: the newest definition is read, as
-// every PDF reader does, so a changed attachment is what verification sees.
-QByteArray WithReplacedAttachment(const QByteArray& pdf, const QByteArray& data) {
-    const QRegularExpression ef(QStringLiteral("/EF\\s*<<\\s*/F\\s+(\\d+)\\s+0\\s+R"));
-    const int stream = ef.match(QString::fromLatin1(pdf)).captured(1).toInt();
-    const QString text = QString::fromLatin1(pdf);
-    const QString root =
-        QRegularExpression(QStringLiteral("/Root\\s+(\\d+\\s+0\\s+R)")).match(text).captured(1);
-    const QString size =
-        QRegularExpression(QStringLiteral("/Size\\s+(\\d+)")).match(text).captured(1);
-    const qsizetype prev =
-        pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n')[0].toLongLong();
-    QByteArray out = pdf;
-    const qsizetype at = out.size();
-    out += QByteArray::number(stream) + " 0 obj\n<< /Length " + QByteArray::number(data.size()) +
-           " >>\nstream\n" + data + "\nendstream\nendobj\n";
-    const qsizetype xref = out.size();
-    out += "xref\n" + QByteArray::number(stream) + " 1\n" +
-           QByteArray::number(at).rightJustified(10, '0') + " 00000 n \ntrailer\n<< /Size " +
-           size.toLatin1() + " /Root " + root.toLatin1() + " /Prev " + QByteArray::number(prev) +
-           " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-    return out;
-}
-
 TEST_F(BatchReportPdfTest, ChangedAttachmentInAnIncrementalUpdateIsWhatIsRead) {
     QFile original(s_pdf);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
@@ -146,7 +122,7 @@ TEST_F(BatchReportPdfTest, ChangedAttachmentInAnIncrementalUpdateIsWhatIsRead) {
     const QString path = s_dir->filePath(QStringLiteral("changed.pdf"));
     QFile out(path);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(WithReplacedAttachment(original.readAll(), changed));
+    out.write(vt::testing::WithReplacedAttachment(original.readAll(), changed));
     out.close();
     const std::optional<PdfAttachment> ours = ExtractAttachment(path);
     ASSERT_TRUE(ours);

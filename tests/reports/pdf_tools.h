@@ -19,4 +19,8 @@ QImage RenderPage(const QString& pdf, int page, int dpi = 100);
 bool HoldsColour(const QImage& image, const QRect& area, QRgb rgb, int count = 20,
                  int tolerance = 60);
 
+// `pdf` with its attached file's stream replaced by `data` in an incremental update: the newest
+// definition is what every reader sees.
+QByteArray WithReplacedAttachment(const QByteArray& pdf, const QByteArray& data);
+
 }  // namespace vt::testing

@@ -6,7 +6,10 @@
 #include <QSaveFile>
 
 #include "batch_chain.h"
+#include "batch_report.h"
+#include "batch_report_source.h"
 #include "batch_csv_source.h"
+#include "pdf_attachment.h"
 #include "records_file.h"
 #include "station_database.h"
 
@@ -57,6 +60,26 @@ int VerifyFile(const QString& path, QTextStream& out, QTextStream& err) {
     return Report(check, check.batchNumber, out);
 }
 
+// A batch report's attached chain, walked and held against the head the report prints.
+int VerifyReport(const QString& path, QTextStream& out, QTextStream& err) {
+    QString error;
+    const std::optional<PdfAttachment> attachment = ExtractAttachment(path, &error);
+    const QString printed = ReportChainHead(path);
+    if (!attachment || printed.isEmpty()) {
+        err << path << ": " << (attachment ? QStringLiteral("no batch report") : error) << '\n';
+        return kUsage;
+    }
+    const ChainCheck check = VerifyChainExport(attachment->data);
+    if (!check.readable) {
+        err << path << ": " << check.problem << '\n';
+        return kUsage;
+    }
+    const int result = Report(check, check.batchNumber, out);
+    if (result != kHolds || QString::fromLatin1(check.head) == printed) return result;
+    out << check.batchNumber << '\t' << "报告所印链头 " << printed << " 与附件不符" << '\n';
+    return kBroken;
+}
+
 int Verify(const BatchStore& store, const QString& number, QTextStream& out, QTextStream& err) {
     if (!number.isEmpty()) {
         const auto batch = store.batchByNumber(number);
@@ -74,6 +97,17 @@ int Verify(const BatchStore& store, const QString& number, QTextStream& out, QTe
             result = std::max(result, Report(VerifyBatch(store, b), b.number(), out));
         if (static_cast<int>(page.size()) < kPage) return result;
     }
+}
+
+int WriteReport(const BatchStore& store, const BatchSummary& batch, const QString& path,
+                QTextStream& err) {
+    const std::optional<BatchReportData> data = LoadBatchReport(store, batch.id);
+    QString error;
+    if (!data || !SaveBatchReportPdf(path, *data, &error)) {
+        err << "cannot write " << path << (error.isEmpty() ? QString() : ": " + error) << '\n';
+        return kUsage;
+    }
+    return kHolds;
 }
 
 int WriteChain(const BatchStore& store, const BatchSummary& batch, const QString& path,
@@ -102,7 +136,7 @@ int RunRecordsCli(const QStringList& arguments, QTextStream& out, QTextStream& e
                                     QStringLiteral("Output file."), QStringLiteral("FILE"));
     parser.addOptions({records, output});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("list | verify | export | chain"));
+                                 QStringLiteral("list | verify | export | chain | report"));
     if (!parser.parse(arguments)) {
         err << parser.errorText() << '\n';
         return kUsage;
@@ -115,7 +149,9 @@ int RunRecordsCli(const QStringList& arguments, QTextStream& out, QTextStream& e
     const QString command = args.front();
     const QString argument = args.value(1);
     if (command == QStringLiteral("verify") && QFile::exists(argument))
-        return VerifyFile(argument, out, err);
+        return argument.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+                   ? VerifyReport(argument, out, err)
+                   : VerifyFile(argument, out, err);
     const QString path = parser.isSet(records)
                              ? parser.value(records)
                              : RecordsFile::besideDatabase(StationDatabase::DefaultPath());
@@ -127,12 +163,15 @@ int RunRecordsCli(const QStringList& arguments, QTextStream& out, QTextStream& e
     const BatchStore store(file.database());
     if (command == QStringLiteral("list")) return List(store, out);
     if (command == QStringLiteral("verify")) return Verify(store, argument, out, err);
-    if (command == QStringLiteral("export") || command == QStringLiteral("chain")) {
+    if (command == QStringLiteral("export") || command == QStringLiteral("chain") ||
+        command == QStringLiteral("report")) {
         const auto batch = store.batchByNumber(argument);
         if (!batch || !parser.isSet(output)) {
             err << (batch ? "-o FILE is needed\n" : "no such batch\n");
             return kUsage;
         }
+        if (command == QStringLiteral("report"))
+            return WriteReport(store, *batch, parser.value(output), err);
         if (command == QStringLiteral("chain"))
             return WriteChain(store, *batch, parser.value(output), err);
         if (!MakeBatchCsvExporter(path, batch->id, parser.value(output))->run()) {

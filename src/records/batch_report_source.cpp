@@ -1,0 +1,162 @@
+#include "batch_report_source.h"
+
+#include <QJsonArray>
+#include <QSysInfo>
+
+#include "batch_chain.h"
+#include "report_chart.h"
+
+namespace vt {
+
+namespace {
+
+constexpr int kReportChartColumns = 1000;
+
+QDateTime TimeOf(std::int64_t ms) { return ms ? QDateTime::fromMSecsSinceEpoch(ms) : QDateTime(); }
+
+double SecondsAfter(std::int64_t ms, std::int64_t startMs) { return (ms - startMs) / 1000.0; }
+
+QString UnitText(const QJsonObject& capture) {
+    switch (capture.value(QStringLiteral("scaling")).toArray().at(0).toInt()) {
+        case 1:
+            return QStringLiteral("°F");
+        case 2:
+            return QStringLiteral("K");
+        default:
+            return QStringLiteral("°C");
+    }
+}
+
+ReportVerdict VerdictOf(const BatchEvaluation& e) {
+    const VerdictKind kind = e.verdict == QStringLiteral("PASS")   ? VerdictKind::Pass
+                             : e.verdict == QStringLiteral("FAIL") ? VerdictKind::Fail
+                                                                   : VerdictKind::None;
+    return {kind, e.reasons};
+}
+
+// The pens PV1, PV2 and SV1 out of the dossier's bands (current set value, PV1, PV2, SV1).
+ReportChartData ChartOf(const BatchDossier& d, const QString& unit) {
+    const BatchChartData& c = d.chart;
+    ReportChartData chart;
+    chart.start = TimeOf(c.fromMs);
+    chart.spanSeconds = SecondsAfter(c.toMs, c.fromMs);
+    chart.unit = unit;
+    chart.pens = BatchPenLooks();
+    for (std::size_t p = 0; p < chart.pens.size(); ++p) {
+        chart.pens[p].columns.assign(static_cast<std::size_t>(c.width), {});
+        for (const ColumnBand& band : c.bands) {
+            if (band.column < 0 || band.column >= c.width || band.low.size() <= p + 1) continue;
+            chart.pens[p].columns[static_cast<std::size_t>(band.column)] = {band.low[p + 1],
+                                                                            band.high[p + 1], true};
+        }
+    }
+    chart.plannedName = QStringLiteral("计划曲线");
+    for (const QPointF& point : c.planned)
+        chart.planned.emplace_back(SecondsAfter(static_cast<std::int64_t>(point.x()), c.fromMs),
+                                   point.y());
+    for (std::size_t n = 0; n < c.notes.size(); ++n)
+        chart.marks.push_back({SecondsAfter(c.notes[n], c.fromMs), QString::number(n + 1)});
+    for (const auto& [from, to] : d.evaluation.gaps)
+        chart.gaps.push_back({SecondsAfter(from, c.fromMs), SecondsAfter(to, c.fromMs)});
+    return chart;
+}
+
+SegmentReportRow RowOf(const SegmentResult& s, const BatchSummary& batch) {
+    SegmentReportRow row;
+    row.number = s.segment;
+    row.soak = s.soak;
+    row.setPoint = s.setPoint;
+    row.plannedStart = SecondsAfter(s.plannedStartMs, batch.startedMs);
+    row.plannedEnd = SecondsAfter(s.plannedEndMs, batch.startedMs);
+    row.actualStart = s.actualStartMs ? SecondsAfter(s.actualStartMs, batch.startedMs) : -1.0;
+    row.actualEnd = s.actualEndMs ? SecondsAfter(s.actualEndMs, batch.startedMs) : -1.0;
+    row.minimum = s.minimum;
+    row.maximum = s.maximum;
+    row.mean = s.mean;
+    row.largestDeviation = s.largestDeviation;
+    if (s.soak) {
+        row.timeInBand = static_cast<double>(s.inBandSeconds);
+        row.requiredTime = s.plannedSeconds * (1.0 - batch.timeTolerance / 100.0);
+        row.passed = s.passed;
+    }
+    return row;
+}
+
+// The report's kinds of event; the lines it has no kind for are notes that say their own kind.
+ReportEvent EventOf(const BatchEvent& e) {
+    static const std::vector<std::pair<QString, ReportEventKind>> kinds = {
+        {QStringLiteral("中断"), ReportEventKind::Gap},
+        {QStringLiteral("报警"), ReportEventKind::Alarm},
+        {QStringLiteral("备注"), ReportEventKind::Note},
+        {QStringLiteral("表头修改"), ReportEventKind::HeaderChange},
+        {QStringLiteral("写入"), ReportEventKind::Write}};
+    for (const auto& [name, kind] : kinds)
+        if (e.kind == name) return {TimeOf(e.timeMs), kind, e.text};
+    return {TimeOf(e.timeMs), ReportEventKind::Note, e.kind + QStringLiteral(": ") + e.text};
+}
+
+ReportIntegrity IntegrityOf(const BatchDossier& d) {
+    const BatchEvaluation& e = d.evaluation;
+    ReportIntegrity r;
+    r.chainHead = QString::fromLatin1(d.integrity.head);
+    r.recordCount = d.batch.recordCount;
+    r.coveragePercent = e.coverage;
+    r.gapCount = e.gapCount;
+    r.longestGapSeconds = static_cast<double>(e.longestGapSeconds);
+    r.totalGapSeconds = static_cast<double>(e.totalGapSeconds);
+    r.intact = d.integrity.holds;
+    if (!r.intact) r.firstMismatch = d.integrity.text();
+    return r;
+}
+
+void FillHeader(BatchReportData& r, const BatchSummary& b) {
+    r.number = b.number();
+    r.order = b.header.value(HeaderField::Order);
+    r.part = b.header.value(HeaderField::Part);
+    r.material = b.header.value(HeaderField::Material);
+    r.quantity = b.header.value(HeaderField::Quantity);
+    r.operatorName = b.header.value(HeaderField::Operator);
+    r.comment = b.header.value(HeaderField::Comment);
+    r.start = TimeOf(b.startedMs);
+    r.end = TimeOf(b.endedMs);
+    r.startedLate = b.late;
+    r.loadSensor = b.sensor == LoadSensor::Pv2 ? QStringLiteral("PV2") : QStringLiteral("PV1");
+    r.bandTolerance = b.band;
+    r.timeTolerancePercent = b.timeTolerance;
+}
+
+}  // namespace
+
+BatchReportData BatchReportDataOf(const BatchDossier& d, const QByteArray& chainExport) {
+    BatchReportData r;
+    const QJsonObject& capture = d.startCapture;
+    r.station = QSysInfo::machineHostName();
+    r.port = capture.value(QStringLiteral("port")).toVariant().toString();
+    r.address = capture.value(QStringLiteral("address")).toInt(1);
+    FillHeader(r, d.batch);
+    r.curveNumber = d.profile.empty() ? -1 : d.profile.curve;
+    r.unit = UnitText(capture);
+    r.verdict = VerdictOf(d.evaluation);
+    r.chart = ChartOf(d, r.unit);
+    for (const SegmentResult& s : d.evaluation.segments) r.segments.push_back(RowOf(s, d.batch));
+    for (const BatchEvent& e : d.events) {
+        r.events.push_back(EventOf(e));
+        if (e.kind == QStringLiteral("写入")) r.fingerprint.changingWrites << e.text;
+    }
+    r.fingerprint.atStart = d.fingerprintStart;
+    r.fingerprint.atEnd = d.fingerprintEnd;
+    r.integrity = IntegrityOf(d);
+    for (const BatchSignature& s : d.signatures)
+        r.signatures.push_back({s.name, s.meaning, s.comment, s.account, TimeOf(s.timeMs)});
+    r.chainExport = chainExport;
+    r.madeAt = QDateTime::currentDateTime();
+    return r;
+}
+
+std::optional<BatchReportData> LoadBatchReport(const BatchStore& store, std::int64_t batchId) {
+    const auto dossier = LoadBatchDossier(store, batchId, kReportChartColumns);
+    if (!dossier) return std::nullopt;
+    return BatchReportDataOf(*dossier, ExportBatchChain(store, dossier->batch));
+}
+
+}  // namespace vt
