@@ -119,10 +119,12 @@ void ModbusTcpPort::answer(const TcpRequest& request, const Frame& rtuAnswer) {
     AppendWord(out, request.transaction);
     AppendWord(out, 0);
     AppendWord(out, static_cast<int>(length));
-    out.insert(out.end(), rtuAnswer.begin(), rtuAnswer.begin() + static_cast<std::ptrdiff_t>(length));
+    out.insert(out.end(), rtuAnswer.begin(),
+               rtuAnswer.begin() + static_cast<std::ptrdiff_t>(length));
     std::size_t done = 0;
     while (done < out.size()) {
-        const ssize_t n = send(request.connection, out.data() + done, out.size() - done, MSG_NOSIGNAL);
+        const ssize_t n =
+            send(request.connection, out.data() + done, out.size() - done, MSG_NOSIGNAL);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
         } else if (n < 0 && errno == EINTR) {

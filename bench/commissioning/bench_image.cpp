@@ -16,8 +16,8 @@
 
 #include "bench_stats.h"
 #include "config_window.h"
-#include "image_commands.h"
 #include "controller_map.h"
+#include "image_commands.h"
 #include "image_compare_window.h"
 #include "image_file.h"
 #include "image_reader.h"

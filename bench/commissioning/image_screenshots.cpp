@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 
 #include "config_window.h"
-#include "image_commands.h"
 #include "controller_map.h"
+#include "image_commands.h"
 #include "image_compare_window.h"
 #include "screenshots.h"
 #include "window_rig.h"

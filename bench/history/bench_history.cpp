@@ -9,12 +9,12 @@
 #include <functional>
 #include <vector>
 
-#include "window_rig.h"
 #include "history_table_window.h"
 #include "history_window.h"
 #include "ring_csv_exporter.h"
 #include "ring_table_model.h"
 #include "screenshots.h"
+#include "window_rig.h"
 
 namespace {
 

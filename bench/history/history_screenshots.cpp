@@ -8,11 +8,11 @@
 #include <array>
 #include <cmath>
 
-#include "window_rig.h"
 #include "history_table_window.h"
 #include "history_window.h"
 #include "screenshots.h"
 #include "trend_chart.h"
+#include "window_rig.h"
 
 namespace {
 

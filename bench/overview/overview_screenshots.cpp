@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "window_rig.h"
 #include "overview_window.h"
 #include "ring_fixture.h"
 #include "screenshots.h"
+#include "window_rig.h"
 
 namespace {
 

@@ -59,7 +59,8 @@ ImageCompareWindow* ImageCommands::compareWindow() const { return m_compareWindo
 
 void ImageCommands::chooseSaveFile() {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"));
-    const QString suggested = ChooserFolder::Suggested(QStringLiteral("VT5800_参数_%1.json").arg(stamp));
+    const QString suggested =
+        ChooserFolder::Suggested(QStringLiteral("VT5800_参数_%1.json").arg(stamp));
     const QString path =
         QFileDialog::getSaveFileName(m_window, QStringLiteral("保存参数"), suggested, kFileFilter);
     ChooserFolder::Remember(path);

@@ -57,8 +57,10 @@ double LeadingNumber(std::string_view text) {
     digits.append(rest.substr(0, length));
     double value = 0.0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range) value = std::numeric_limits<double>::infinity();
-    else if (error != std::errc()) return 0.0;
+    if (error == std::errc::result_out_of_range)
+        value = std::numeric_limits<double>::infinity();
+    else if (error != std::errc())
+        return 0.0;
     (void)end;
     return negative ? -value : value;
 }

@@ -23,7 +23,7 @@ struct RingRecord {
 
 // Where a trend window reads its records from.
 class RingWindowSource {
-public:
+  public:
     virtual ~RingWindowSource() = default;
     // Id of the newest record of the ring (0 when nothing is written yet).
     virtual std::int32_t newestId() = 0;

@@ -17,9 +17,9 @@ int TwipsToPixels(int twips);
 // A grid of controller values that the operator edits one cell at a time: a click on an editable
 // cell lays the edit box `Text1` over it with the cell's text selected; Enter checks the number
 // at the start of the text and writes it by `WriteEntry` as a parameter row does (range, register
-// fit, retry rule, journal note) and hides the box; a rejected number writes nothing. Esc drops the edit.
-// Enter or F2 on the current cell starts an edit from the keyboard. A cell's edit writes by its
-// parameter's register, entry rule, range and retry rule; the journal of writes names the cell
+// fit, retry rule, journal note) and hides the box; a rejected number writes nothing. Esc drops the
+// edit. Enter or F2 on the current cell starts an edit from the keyboard. A cell's edit writes by
+// its parameter's register, entry rule, range and retry rule; the journal of writes names the cell
 // by its row text and column head.
 //
 // Rows are numbered as the controller's windows numbered them: row 0 is the column heads (shown

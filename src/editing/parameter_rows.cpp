@@ -43,10 +43,9 @@ QString ParameterRows::polledText(std::size_t index) const {
 
 void ParameterRows::write(const ParameterRow& row, std::size_t index) {
     const Parameter& parameter = row.parameter();
-    const std::optional<std::int32_t> value =
-        WriteEntry(m_context, m_parent, this,
-                   {parameter, QString::fromUtf8(parameter.caption), polledText(index),
-                    row.entryText()});
+    const std::optional<std::int32_t> value = WriteEntry(
+        m_context, m_parent, this,
+        {parameter, QString::fromUtf8(parameter.caption), polledText(index), row.entryText()});
     if (value) emit writeQueued(parameter, *value);
 }
 

@@ -59,7 +59,8 @@ void HistoryWindow::buildWidgets() {
         NamedButton(QStringLiteral("CommandJournal"), QStringLiteral("操作记录"), this);
     QPushButton* batches =
         NamedButton(QStringLiteral("CommandBatches"), QStringLiteral("批次记录"), this);
-    connect(batches, &QPushButton::clicked, this, [this] { m_context.navigator.openBatchRecords(); });
+    connect(batches, &QPushButton::clicked, this,
+            [this] { m_context.navigator.openBatchRecords(); });
     QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回"), this);
     connect(table, &QPushButton::clicked, this, &HistoryWindow::openTable);
     connect(journal, &QPushButton::clicked, this, &HistoryWindow::openJournal);

@@ -21,8 +21,9 @@ LinkReply ReadBlock(ModbusMaster& master, const LinkJob& job) {
     std::array<std::int32_t, kMaxBlockCount> buffer{};
     const bool holding = job.op == LinkOp::ReadHolding;
     const std::int32_t result =
-        holding ? master.readHolding(job.port, job.slave, job.first, job.count, buffer.data())
-                : master.readInputRegisters(job.port, job.slave, job.first, job.count, buffer.data());
+        holding
+            ? master.readHolding(job.port, job.slave, job.first, job.count, buffer.data())
+            : master.readInputRegisters(job.port, job.slave, job.first, job.count, buffer.data());
     LinkReply reply = Finished(job, result, master.lastFailure());
     if (reply.ok()) reply.values.assign(buffer.begin(), buffer.begin() + job.count);
     return reply;
@@ -30,9 +31,10 @@ LinkReply ReadBlock(ModbusMaster& master, const LinkJob& job) {
 
 LinkReply ReadWord(ModbusMaster& master, const LinkJob& job) {
     std::int32_t word = 0;
-    const std::int32_t result = job.op == LinkOp::ReadCoils16
-                                    ? master.readCoils(job.port, job.slave, job.first, &word)
-                                    : master.readDiscreteInputs(job.port, job.slave, job.first, &word);
+    const std::int32_t result =
+        job.op == LinkOp::ReadCoils16
+            ? master.readCoils(job.port, job.slave, job.first, &word)
+            : master.readDiscreteInputs(job.port, job.slave, job.first, &word);
     LinkReply reply = Finished(job, result, master.lastFailure());
     if (reply.ok()) reply.values.push_back(word);
     return reply;

@@ -1,11 +1,11 @@
 #include "modbus_master.h"
 
-#include <QFileInfo>
 #include <modbus.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/select.h>
 
+#include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -86,8 +86,8 @@ modbus_t* NewContext(const PortEndpoint& where, int baud, std::int32_t parityCod
         return modbus_new_tcp_pi(where.host.toLocal8Bit().constData(),
                                  QByteArray::number(where.tcpPort).constData());
     }
-    return modbus_new_rtu(where.device.toLocal8Bit().constData(), baud, ParityLetter(parityCode),
-                          8, 1);
+    return modbus_new_rtu(where.device.toLocal8Bit().constData(), baud, ParityLetter(parityCode), 8,
+                          1);
 }
 
 // Holds an open serial port for this station alone: no other program may open the terminal
@@ -135,7 +135,7 @@ ModbusMaster::~ModbusMaster() {
 }
 
 std::int32_t ModbusMaster::openPort(std::int32_t port, std::int32_t baudCode,
-                                           std::int32_t parityCode) {
+                                    std::int32_t parityCode) {
     const int baud = BaudRate(baudCode);
     if (baud == 0 || parityCode < 0 || parityCode > 2) {
         return finish(LinkFailure::Refused, kRefused);
@@ -180,27 +180,28 @@ std::int32_t ModbusMaster::closePort(std::int32_t port) {
 }
 
 std::int32_t ModbusMaster::readHolding(std::int32_t port, std::int32_t slave, std::int32_t first,
-                                     std::int32_t count, std::int32_t* dest) {
+                                       std::int32_t count, std::int32_t* dest) {
     return readRegisters(true, port, slave, first, count, dest);
 }
 
-std::int32_t ModbusMaster::readInputRegisters(std::int32_t port, std::int32_t slave, std::int32_t first,
-                                     std::int32_t count, std::int32_t* dest) {
+std::int32_t ModbusMaster::readInputRegisters(std::int32_t port, std::int32_t slave,
+                                              std::int32_t first, std::int32_t count,
+                                              std::int32_t* dest) {
     return readRegisters(false, port, slave, first, count, dest);
 }
 
-std::int32_t ModbusMaster::readDiscreteInputs(std::int32_t port, std::int32_t slave, std::int32_t first,
-                                      std::int32_t* dest) {
+std::int32_t ModbusMaster::readDiscreteInputs(std::int32_t port, std::int32_t slave,
+                                              std::int32_t first, std::int32_t* dest) {
     return readBits(false, port, slave, first, dest);
 }
 
 std::int32_t ModbusMaster::readCoils(std::int32_t port, std::int32_t slave, std::int32_t first,
-                                      std::int32_t* dest) {
+                                     std::int32_t* dest) {
     return readBits(true, port, slave, first, dest);
 }
 
 std::int32_t ModbusMaster::writeHolding(std::int32_t port, std::int32_t slave, std::int32_t reg,
-                                     std::int32_t value) {
+                                        std::int32_t value) {
     if (!ValidRange(reg, 1) || value < -32768 || value > 65535) {
         return finish(LinkFailure::Refused, kRefused);
     }
@@ -268,10 +269,10 @@ std::int32_t ModbusMaster::exchange(std::int32_t port, std::int32_t slave, int a
     if (it == m_open.end()) return finish(LinkFailure::PortClosed, kNoAnswer);
     if (!ValidSlave(slave)) return finish(LinkFailure::Refused, kRefused);
     modbus_t* context = it->second.context;
-    const auto budget =
-        it->second.tcp ? kTcpResponseBudget
-                       : ResponseBudget(kRequestBytes, std::max(answerBytes, kExceptionBytes),
-                                        it->second.baudCode, it->second.parityCode);
+    const auto budget = it->second.tcp
+                            ? kTcpResponseBudget
+                            : ResponseBudget(kRequestBytes, std::max(answerBytes, kExceptionBytes),
+                                             it->second.baudCode, it->second.parityCode);
     const timeval wait = ToTimeval(budget);
     modbus_set_slave(context, slave);
     modbus_set_response_timeout(context, static_cast<std::uint32_t>(wait.tv_sec),

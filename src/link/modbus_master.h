@@ -50,19 +50,19 @@ class ModbusMaster {
 
     // Holding (03) and input (04) registers first .. first+count-1, count 1..125.
     std::int32_t readHolding(std::int32_t port, std::int32_t slave, std::int32_t first,
-                           std::int32_t count, std::int32_t* dest);
+                             std::int32_t count, std::int32_t* dest);
     std::int32_t readInputRegisters(std::int32_t port, std::int32_t slave, std::int32_t first,
-                           std::int32_t count, std::int32_t* dest);
+                                    std::int32_t count, std::int32_t* dest);
 
     // Sixteen discrete inputs (02) or coils (01) packed into *dest, bit k = number first + k.
     std::int32_t readDiscreteInputs(std::int32_t port, std::int32_t slave, std::int32_t first,
-                            std::int32_t* dest);
+                                    std::int32_t* dest);
     std::int32_t readCoils(std::int32_t port, std::int32_t slave, std::int32_t first,
-                            std::int32_t* dest);
+                           std::int32_t* dest);
 
     // One holding register (06); value -32768..65535 (as signed or as its 16-bit pattern).
     std::int32_t writeHolding(std::int32_t port, std::int32_t slave, std::int32_t reg,
-                           std::int32_t value);
+                              std::int32_t value);
 
     // One coil on or off (05).
     std::int32_t setCoil(std::int32_t port, std::int32_t slave, std::int32_t coil);

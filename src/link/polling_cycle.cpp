@@ -30,8 +30,8 @@ void PollingCycle::tick() {
     m_tickDue = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_timer.interval());
     // Until the scaling of the controller now polled is known, every tick reads it; the count
     // then runs from that read.
-    if (m_configRefreshCount == 0 || !scalingKnownFor(m_state.LinkSettings[PortNumber],
-                                                      m_state.LinkSettings[SlaveAddress])) {
+    if (m_configRefreshCount == 0 ||
+        !scalingKnownFor(m_state.LinkSettings[PortNumber], m_state.LinkSettings[SlaveAddress])) {
         queue(ConfigBlock());
         m_configRefreshCount = 0;
     }
@@ -44,8 +44,7 @@ void PollingCycle::queue(const PollBlock& block) {
     ++m_outstanding;
     LinkJob job = PollJob(m_state, block);
     job.tickDue = m_tickDue;
-    m_link.submit(job, this,
-                  [this, &block](const LinkReply& reply) { blockDone(block, reply); });
+    m_link.submit(job, this, [this, &block](const LinkReply& reply) { blockDone(block, reply); });
 }
 
 bool PollingCycle::scalingKnownFor(std::int32_t port, std::int32_t slave) const {

@@ -13,8 +13,8 @@ const QString kTcpScheme = QStringLiteral("tcp");
 std::optional<QUrl> TcpUrl(const QString& text) {
     if (!text.startsWith(kTcpScheme + QStringLiteral("://"), Qt::CaseInsensitive)) return {};
     const QUrl url(text, QUrl::StrictMode);
-    const bool bare = url.path().isEmpty() && url.userInfo().isEmpty() && !url.hasQuery() &&
-                      !url.hasFragment();
+    const bool bare =
+        url.path().isEmpty() && url.userInfo().isEmpty() && !url.hasQuery() && !url.hasFragment();
     if (!url.isValid() || url.host().isEmpty() || !bare) return {};
     if (url.port() == 0) return {};
     return url;

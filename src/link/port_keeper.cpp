@@ -35,9 +35,9 @@ LinkReply PortKeeper::run(ModbusMaster& master, const LinkJob& job) {
         if (reply.failure == LinkFailure::Refused) return reply;
         m_kept = Kept{job};
         if (!reply.ok()) {
-            qCWarning(lcLink).noquote() << "cannot open" << portName() << "-"
-                                        << FailureDescription(reply.failure)
-                                        << "- trying again on its own";
+            qCWarning(lcLink).noquote()
+                << "cannot open" << portName() << "-" << FailureDescription(reply.failure)
+                << "- trying again on its own";
             goDown(reply.failure);
         }
         return reply;

@@ -54,8 +54,9 @@ QString LinkHealthView::ReasonHint(LinkFailure reason) {
         return QStringLiteral("另一个程序正在使用该端口：请关闭它（\"端口诊断\"列出占用的进程）。");
     }
     if (reason != LinkFailure::PermissionDenied) return {};
-    return QStringLiteral("当前用户无权打开该端口：请把用户加入设备所属的用户组"
-                          "（通常是 dialout），然后重新登录。");
+    return QStringLiteral(
+        "当前用户无权打开该端口：请把用户加入设备所属的用户组"
+        "（通常是 dialout），然后重新登录。");
 }
 
 void LinkHealthView::showTick(int failedBlocks) {

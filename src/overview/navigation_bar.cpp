@@ -7,8 +7,8 @@
 
 namespace vt {
 
-NavigationBar::NavigationBar(WindowNavigator& navigator,
-                             std::span<const EditorDescriptor> editors, QWidget* parent)
+NavigationBar::NavigationBar(WindowNavigator& navigator, std::span<const EditorDescriptor> editors,
+                             QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("Frame11"));
     setFrameShape(QFrame::StyledPanel);

@@ -16,7 +16,7 @@ struct OverviewParts {
     QWidget* portPanel;
     QWidget* navigation;
     QWidget* linkHealth;
-    QWidget* plantLink;  // none without a plant link
+    QWidget* plantLink;          // none without a plant link
     ReadoutLabel* date;          // Label2_9
     ReadoutLabel* time;          // Label2_10
     ReadoutLabel* sampleStep;    // Label19

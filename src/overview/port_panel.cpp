@@ -67,7 +67,8 @@ void PortPanel::buildLayout() {
     portRow->addWidget(m_device);
     auto* check = new QPushButton(QStringLiteral("端口诊断"));
     check->setObjectName(QStringLiteral("CommandPortCheck"));
-    connect(check, &QPushButton::clicked, this, [this] { emit portCheckRequested(chosenSettings()); });
+    connect(check, &QPushButton::clicked, this,
+            [this] { emit portCheckRequested(chosenSettings()); });
     portRow->addWidget(check);
 
     m_frames[1] = new TitledFrame(QStringLiteral("FrameBaud"), QStringLiteral("Baud Rate"));
@@ -136,7 +137,8 @@ void PortPanel::selectParity(int code) {
 }
 
 void PortPanel::showDevice() {
-    m_device->setText(SerialNames::DeviceCaption(m_ports.devicePath(EntryCode(m_port->currentText()))));
+    m_device->setText(
+        SerialNames::DeviceCaption(m_ports.devicePath(EntryCode(m_port->currentText()))));
 }
 
 ProbeSettings PortPanel::chosenSettings() const {

@@ -173,7 +173,8 @@ void ProgramWindow::refresh() {
     for (std::size_t i = 0; i < m_parameterRows.size(); ++i)
         m_parameterRows[i]->showText(m_rows.polledText(i));
     for (int n = 1; n <= Program::SegmentCount; ++n) {
-        for (int k = 0; k < ProgramMirror::kFieldCount; ++k) m_grid->setCellText(n, k + 1, fieldText(n, k));
+        for (int k = 0; k < ProgramMirror::kFieldCount; ++k)
+            m_grid->setCellText(n, k + 1, fieldText(n, k));
     }
     m_preview->setPicture(BuildProgramPicture(mirror, StartValue(state)));
 }

@@ -133,7 +133,7 @@ void ReadBatchEntries(const BatchStore& store, BatchDossier& data) {
 }
 
 std::optional<BatchDossier> LoadBatchDossier(const BatchStore& store, std::int64_t batchId,
-                                               int chartWidth) {
+                                             int chartWidth) {
     const auto batch = store.batch(batchId);
     if (!batch) return std::nullopt;
     BatchDossier data;

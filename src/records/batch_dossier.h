@@ -71,6 +71,6 @@ void ReadBatchEntries(const BatchStore& store, BatchDossier& data);
 
 // Reads, verifies and evaluates one batch.
 std::optional<BatchDossier> LoadBatchDossier(const BatchStore& store, std::int64_t batchId,
-                                               int chartWidth = 1000);
+                                             int chartWidth = 1000);
 
 }  // namespace vt

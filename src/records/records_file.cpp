@@ -101,7 +101,8 @@ bool RecordsFile::isRecordsFile() {
     }
     if (!format.isEmpty()) return format == kFormat;
     // A file SQLite made just now (or an empty one) becomes a new records file.
-    return m_mode == Mode::Station && tables == 0 && QFileInfo(m_path).size() == 0 && createSchema();
+    return m_mode == Mode::Station && tables == 0 && QFileInfo(m_path).size() == 0 &&
+           createSchema();
 }
 
 bool RecordsFile::keepAside() {

@@ -33,7 +33,8 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     layout->addWidget(picture);
     layout->addWidget(message);
     layout->addWidget(version);
-    setStyleSheet(QStringLiteral("SplashWindow { background: #f4f6f8; border: 1px solid #8090a0; }"));
+    setStyleSheet(
+        QStringLiteral("SplashWindow { background: #f4f6f8; border: 1px solid #8090a0; }"));
 
     m_timer2.setInterval(200);
     m_timer1.setInterval(100);

@@ -9,7 +9,7 @@ namespace vt {
 // then asks the station to bring up the overview and the periodic work.
 class SplashWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SplashWindow(QWidget* parent = nullptr);
 
     // Shows the window in the middle of its screen.
@@ -17,14 +17,14 @@ public:
 
     int SplashTickCount() const { return m_splashTickCount; }
 
-signals:
+  signals:
     // The splash is done: show the overview, start polling and logging carriers.
     void finished();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void onTimer2();
     void onTimer1();
 

@@ -81,8 +81,10 @@ bool Station::start() {
     // From here on every write the station sends is journaled (the file has its tables now).
     auto journal = std::make_unique<WriteJournal>(m_options.databasePath);
     if (m_plant) {
-        m_link.setWriteRecorder(std::make_unique<PlantJournalRecorder>(std::move(journal), *m_plant));
-        m_plantFeed = std::make_unique<PlantFeed>(*m_plant, m_state, m_polling, m_connection, m_ports);
+        m_link.setWriteRecorder(
+            std::make_unique<PlantJournalRecorder>(std::move(journal), *m_plant));
+        m_plantFeed =
+            std::make_unique<PlantFeed>(*m_plant, m_state, m_polling, m_connection, m_ports);
         m_plant->start();
     } else {
         m_link.setWriteRecorder(std::move(journal));
@@ -106,9 +108,10 @@ void Station::startRecords() {
     if (m_simulator) m_recorder.setTimeScale(m_options.simTimeFactor);
     if (!m_recorder.open()) qCWarning(lcStation) << "records file:" << m_recorder.problem();
     m_flow.setRecorder(&m_recorder);
-    m_logger.setSecondRecordSink([this](const ClockReading& reading, const std::array<float, 8>& values) {
-        m_recorder.appendSecond(reading, values);
-    });
+    m_logger.setSecondRecordSink(
+        [this](const ClockReading& reading, const std::array<float, 8>& values) {
+            m_recorder.appendSecond(reading, values);
+        });
     connect(&m_polling, &PollingCycle::tickFinished, this, [this](int failedBlocks) {
         if (failedBlocks != 0) return;
         m_recorder.observeProgram(m_state.ProgramStatus[0], m_state.ProgramStatus[3]);
@@ -126,8 +129,7 @@ void Station::finishStartUp() {
 void Station::startAlarms() {
     m_alarms = std::make_unique<AlarmCentre>(m_options.databasePath);
     m_alarmFeed = std::make_unique<AlarmFeed>(*m_alarms, m_state, m_link, m_polling, m_logger,
-                                              m_options.databasePath,
-                                              &LinkHealthView::ReasonText);
+                                              m_options.databasePath, &LinkHealthView::ReasonText);
     m_alarmSound = std::make_unique<AlarmSound>(*m_alarms);
 }
 

@@ -8,8 +8,8 @@
 #include "alarm_feed.h"
 #include "alarm_list_window.h"
 #include "alarm_sound.h"
-#include "controller_link.h"
 #include "batch_recorder.h"
+#include "controller_link.h"
 #include "controller_state.h"
 #include "data_logger.h"
 #include "link_connection.h"
@@ -28,13 +28,12 @@ namespace sim {
 class SimulatorServer;
 }
 
-
 // The running station: the shared store, the controller link with its polling cycle (the
 // hidden carrier `Met1`), the data logger (the hidden carrier `mscom`), the window flow and,
 // when asked for, a simulated controller on port 1. Start-up goes through the splash window.
 class Station : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Station(const StationOptions& options, QObject* parent = nullptr);
     ~Station() override;
 
@@ -60,11 +59,11 @@ public:
     AlarmListWindow* alarmWindow() { return m_alarmWindow; }
     void showAlarmWindow();
 
-signals:
+  signals:
     // The overview is shown and the periodic work runs.
     void started();
 
-private:
+  private:
     static std::unique_ptr<sim::SimulatorServer> StartSimulator(double timeFactor);
     void startRecords();
     static PortDirectory MakePorts(const StationOptions& options,

@@ -61,7 +61,8 @@ const std::vector<OptionEntry>& OptionTable() {
                }),
         Flag("open", "Open the port with the saved settings at start.",
              &StationOptions::openAtStart),
-        Valued("records", "PATH", "The batch records file (default: Records.db beside the database).",
+        Valued("records", "PATH",
+               "The batch records file (default: Records.db beside the database).",
                [](const QString& value, StationOptions& options) {
                    options.recordsPath = value;
                    return QString();
@@ -72,7 +73,8 @@ const std::vector<OptionEntry>& OptionTable() {
                    bool ok = false;
                    options.simTimeFactor = value.toDouble(&ok);
                    if (ok && options.simTimeFactor > 0.0) return QString();
-                   return QStringLiteral("bad --sim-time-factor value: %1 (a number above 0)").arg(value);
+                   return QStringLiteral("bad --sim-time-factor value: %1 (a number above 0)")
+                       .arg(value);
                }),
     };
     return table;

@@ -15,10 +15,10 @@ struct StationOptions {
     bool simulate = false;  // serve port 1 from an in-process simulated controller
     std::vector<PortDirectory::Override> ports;
     QString databasePath;
-    QString recordsPath;        // the batch records file (Records.db beside the database)
+    QString recordsPath;         // the batch records file (Records.db beside the database)
     double simTimeFactor = 1.0;  // how much faster the simulated controller runs
-    bool openAtStart = false;  // open the port with the saved settings at start-up
-    PlantOptions plant;        // the plant's MQTT broker; off unless --mqtt
+    bool openAtStart = false;    // open the port with the saved settings at start-up
+    PlantOptions plant;          // the plant's MQTT broker; off unless --mqtt
 };
 
 // What a command line asks for: run the station with options, or print a text and end.

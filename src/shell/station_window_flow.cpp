@@ -16,12 +16,12 @@ StationWindowFlow::StationWindowFlow(ControllerState& state, ControllerLink& lin
                                      PollingCycle& polling, LinkConnection& connection,
                                      const PortDirectory& ports, const QString& databasePath,
                                      QObject* parent)
-    : QObject(parent), m_context{state,        link, polling, connection, ports, databasePath, *this,
-                EditorDescriptors()} {}
+    : QObject(parent), m_context{state, link,         polling, connection,
+                                 ports, databasePath, *this,   EditorDescriptors()} {}
 
 StationWindowFlow::~StationWindowFlow() {
-    for (QWidget* window : std::initializer_list<QWidget*>{m_batches, m_editor, m_journal, m_historyTable,
-                                                           m_history, m_overview}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{m_batches, m_editor, m_journal,
+                                                           m_historyTable, m_history, m_overview}) {
         delete window;
     }
 }

@@ -41,8 +41,10 @@ TrendPlotArea::TrendPlotArea(QWidget* parent)
     m_slider->setRange(kSliderMin, kSliderMax);
 
     for (int i = 0; i < kAxisLabelCount; ++i) {
-        m_valueLabels[i] = makeLabel(ArrayControlName("Label5", i), Qt::AlignRight | Qt::AlignVCenter);
-        m_outputLabels[i] = makeLabel(ArrayControlName("Label6", i), Qt::AlignLeft | Qt::AlignVCenter);
+        m_valueLabels[i] =
+            makeLabel(ArrayControlName("Label5", i), Qt::AlignRight | Qt::AlignVCenter);
+        m_outputLabels[i] =
+            makeLabel(ArrayControlName("Label6", i), Qt::AlignLeft | Qt::AlignVCenter);
     }
     for (int i = 0; i < kTimeLabelCount; ++i) {
         m_timeLabels[i] = makeLabel(ArrayControlName("Label4", i), Qt::AlignCenter);

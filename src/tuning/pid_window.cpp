@@ -21,8 +21,7 @@ PidWindow::PidWindow(StationContext& context, QWidget* parent)
         m_rows.add(PidParameters()[static_cast<std::size_t>(i)], IndexedRowNames(i));
     }
     // The journal's "before" is what the polling cycle last stored, even before the first tick.
-    m_rows.setPolledText(
-        [this](std::size_t i) { return NumberText(m_context.state.PidParam[i]); });
+    m_rows.setPolledText([this](std::size_t i) { return NumberText(m_context.state.PidParam[i]); });
     buildLayout();
     SetUpTimer(m_displayTimer, "Timer1", kDisplayIntervalMs);
     connect(&m_displayTimer, &QTimer::timeout, this, &PidWindow::showValues);

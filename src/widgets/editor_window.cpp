@@ -9,7 +9,8 @@ namespace vt {
 
 EditorWindow::EditorWindow(StationWindow which, StationContext& context, QWidget* parent)
     : GuardedWindow(parent), m_context(context), m_which(which) {
-    static constexpr EditorDescriptor kUnnamed{StationWindow::Overview, "", "", "", "", "", "", false, nullptr};
+    static constexpr EditorDescriptor kUnnamed{
+        StationWindow::Overview, "", "", "", "", "", "", false, nullptr};
     const EditorDescriptor* descriptor = FindEditor(context.editors, which);
     const EditorDescriptor& info = descriptor ? *descriptor : kUnnamed;
     setObjectName(QString::fromUtf8(info.objectName));

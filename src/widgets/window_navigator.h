@@ -19,7 +19,7 @@ enum class StationWindow {
 // The window flow, as the windows' buttons ask for it. Every step returns at once: nothing
 // here waits for the link or the disk.
 class WindowNavigator {
-public:
+  public:
     virtual ~WindowNavigator() = default;
 
     // Hides the overview (its timers keep running) and shows the editor window.

@@ -71,43 +71,108 @@ struct DocRow {
 
 constexpr DocRow kDocumentedRows[] = {
     // 1.Instrument
-    {4097, Doc::List}, {4098, Doc::List}, {4099, Doc::List}, {4100, Doc::List},
-    {4101, Doc::List}, {4102, Doc::List}, {4103, Doc::Tenths}, {4104, Doc::List},
-    {4105, Doc::List}, {4106, Doc::MainShownRawEntered}, {4107, Doc::MainShownRawEntered},
+    {4097, Doc::List},
+    {4098, Doc::List},
+    {4099, Doc::List},
+    {4100, Doc::List},
+    {4101, Doc::List},
+    {4102, Doc::List},
+    {4103, Doc::Tenths},
+    {4104, Doc::List},
+    {4105, Doc::List},
+    {4106, Doc::MainShownRawEntered},
+    {4107, Doc::MainShownRawEntered},
     // 2. main input
-    {4109, Doc::List}, {4110, Doc::Main}, {4111, Doc::Main}, {4112, Doc::List},
-    {4113, Doc::List}, {4114, Doc::Tenths}, {4115, Doc::Main}, {4116, Doc::List},
+    {4109, Doc::List},
+    {4110, Doc::Main},
+    {4111, Doc::Main},
+    {4112, Doc::List},
+    {4113, Doc::List},
+    {4114, Doc::Tenths},
+    {4115, Doc::Main},
+    {4116, Doc::List},
     {4117, Doc::List},
     // 3. auxiliary input
-    {4119, Doc::List}, {4120, Doc::List}, {4121, Doc::Aux}, {4122, Doc::Aux}, {4123, Doc::List},
-    {4124, Doc::List}, {4125, Doc::Tenths}, {4126, Doc::Aux},
+    {4119, Doc::List},
+    {4120, Doc::List},
+    {4121, Doc::Aux},
+    {4122, Doc::Aux},
+    {4123, Doc::List},
+    {4124, Doc::List},
+    {4125, Doc::Tenths},
+    {4126, Doc::Aux},
     // 4. sensor switch points
-    {4129, Doc::Main}, {4130, Doc::Main},
+    {4129, Doc::Main},
+    {4130, Doc::Main},
     // 5. digital inputs
-    {4133, Doc::List}, {4134, Doc::List}, {4135, Doc::Raw},
+    {4133, Doc::List},
+    {4134, Doc::List},
+    {4135, Doc::Raw},
     // 6. multi-point correction: electrical value, shown value
-    {4169, Doc::Signal}, {4170, Doc::Main}, {4171, Doc::Signal}, {4172, Doc::Main},
-    {4173, Doc::Signal}, {4174, Doc::Main}, {4175, Doc::Signal}, {4176, Doc::Main},
-    {4177, Doc::Signal}, {4178, Doc::Main}, {4179, Doc::Signal}, {4180, Doc::Main},
-    {4181, Doc::Signal}, {4182, Doc::Main}, {4183, Doc::Signal}, {4184, Doc::Main},
+    {4169, Doc::Signal},
+    {4170, Doc::Main},
+    {4171, Doc::Signal},
+    {4172, Doc::Main},
+    {4173, Doc::Signal},
+    {4174, Doc::Main},
+    {4175, Doc::Signal},
+    {4176, Doc::Main},
+    {4177, Doc::Signal},
+    {4178, Doc::Main},
+    {4179, Doc::Signal},
+    {4180, Doc::Main},
+    {4181, Doc::Signal},
+    {4182, Doc::Main},
+    {4183, Doc::Signal},
+    {4184, Doc::Main},
     // 7. valve
-    {4185, Doc::TenthsPlain}, {4186, Doc::TenthsPlain}, {4187, Doc::List},
+    {4185, Doc::TenthsPlain},
+    {4186, Doc::TenthsPlain},
+    {4187, Doc::List},
     {4188, Doc::TenthsPlain},
     // 8. communication
-    {4157, Doc::List}, {4158, Doc::List}, {4159, Doc::Raw}, {4160, Doc::Raw},
+    {4157, Doc::List},
+    {4158, Doc::List},
+    {4159, Doc::Raw},
+    {4160, Doc::Raw},
     // 9. output 1, 10. output 2
-    {4137, Doc::List}, {4138, Doc::List}, {4139, Doc::List}, {4140, Doc::Tenths},
-    {4141, Doc::Tenths}, {4145, Doc::List}, {4146, Doc::List}, {4147, Doc::List},
-    {4148, Doc::Tenths}, {4149, Doc::Tenths},
+    {4137, Doc::List},
+    {4138, Doc::List},
+    {4139, Doc::List},
+    {4140, Doc::Tenths},
+    {4141, Doc::Tenths},
+    {4145, Doc::List},
+    {4146, Doc::List},
+    {4147, Doc::List},
+    {4148, Doc::Tenths},
+    {4149, Doc::Tenths},
     // 11. retransmission
-    {4153, Doc::List}, {4154, Doc::Main}, {4155, Doc::Main}, {4156, Doc::List},
+    {4153, Doc::List},
+    {4154, Doc::Main},
+    {4155, Doc::Main},
+    {4156, Doc::List},
     // 12. alarms
-    {4161, Doc::List}, {4162, Doc::List}, {4163, Doc::List}, {4164, Doc::List},
-    {4165, Doc::Main}, {4166, Doc::Raw}, {4167, Doc::List},
+    {4161, Doc::List},
+    {4162, Doc::List},
+    {4163, Doc::List},
+    {4164, Doc::List},
+    {4165, Doc::Main},
+    {4166, Doc::Raw},
+    {4167, Doc::List},
     // network block
-    {4191, Doc::List}, {4192, Doc::Raw}, {4193, Doc::Raw}, {4194, Doc::Raw}, {4195, Doc::Raw},
-    {4196, Doc::Raw}, {4197, Doc::Raw}, {4198, Doc::Raw}, {4199, Doc::Raw}, {4200, Doc::Raw},
-    {4201, Doc::Raw}, {4202, Doc::Raw}, {4203, Doc::Raw},
+    {4191, Doc::List},
+    {4192, Doc::Raw},
+    {4193, Doc::Raw},
+    {4194, Doc::Raw},
+    {4195, Doc::Raw},
+    {4196, Doc::Raw},
+    {4197, Doc::Raw},
+    {4198, Doc::Raw},
+    {4199, Doc::Raw},
+    {4200, Doc::Raw},
+    {4201, Doc::Raw},
+    {4202, Doc::Raw},
+    {4203, Doc::Raw},
 };
 
 // The catalogue's rules of a row, in the documents' terms.
@@ -117,13 +182,20 @@ std::optional<Doc> CatalogueRule(const Parameter& p) {
     if (p.shown == R::MainScale && p.entered == R::Raw) return Doc::MainShownRawEntered;
     if (p.shown != p.entered) return std::nullopt;
     switch (p.shown) {
-        case R::Raw: return Doc::Raw;
-        case R::Tenths: return Doc::Tenths;
-        case R::TenthsPlain: return Doc::TenthsPlain;
-        case R::MainScale: return Doc::Main;
-        case R::AuxScale: return Doc::Aux;
-        case R::Signal: return Doc::Signal;
-        default: return std::nullopt;
+        case R::Raw:
+            return Doc::Raw;
+        case R::Tenths:
+            return Doc::Tenths;
+        case R::TenthsPlain:
+            return Doc::TenthsPlain;
+        case R::MainScale:
+            return Doc::Main;
+        case R::AuxScale:
+            return Doc::Aux;
+        case R::Signal:
+            return Doc::Signal;
+        default:
+            return std::nullopt;
     }
 }
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "day_serial.h"
+
+#include <gtest/gtest.h>
 
 using namespace vt;
 

@@ -1,8 +1,8 @@
+#include "number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
-
-#include "number_text.h"
 
 using vt::FormatNumber;
 using vt::LeadingNumber;

@@ -1,7 +1,8 @@
+#include "value_conversion.h"
+
 #include <gtest/gtest.h>
 
 #include "number_text.h"
-#include "value_conversion.h"
 
 using namespace vt;
 

@@ -7,10 +7,10 @@
 #include <QTableView>
 #include <QTest>
 
-#include "window_rig.h"
 #include "history_table_window.h"
 #include "ring_table_columns.h"
 #include "ring_table_model.h"
+#include "window_rig.h"
 
 namespace vt::test {
 namespace {

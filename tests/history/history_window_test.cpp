@@ -14,9 +14,9 @@
 
 #include "data_logger.h"
 #include "day_serial.h"
-#include "window_rig.h"
 #include "trend_chart.h"
 #include "trend_text.h"
+#include "window_rig.h"
 
 namespace vt::test {
 namespace {

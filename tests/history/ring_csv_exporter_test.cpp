@@ -7,11 +7,11 @@
 #include <QFile>
 #include <QSignalSpy>
 
-#include "window_rig.h"
 #include "history_table_window.h"
 #include "ring_fixture.h"
 #include "ring_table_columns.h"
 #include "ring_writer.h"
+#include "window_rig.h"
 
 namespace vt::test {
 namespace {

@@ -22,11 +22,21 @@ TEST_P(LinkStatusTest, FollowsTheTicks) {
     LinkStatus status;
     for (const char event : std::string(GetParam().events)) {
         switch (event) {
-            case 'o': status.started(); break;
-            case 'c': status.stopped(); break;
-            case '+': status.tickDone(8, 0, LinkFailure::None); break;
-            case '-': status.tickDone(0, 8, LinkFailure::NoAnswer); break;
-            case '~': status.tickDone(1, 7, LinkFailure::NoAnswer); break;
+            case 'o':
+                status.started();
+                break;
+            case 'c':
+                status.stopped();
+                break;
+            case '+':
+                status.tickDone(8, 0, LinkFailure::None);
+                break;
+            case '-':
+                status.tickDone(0, 8, LinkFailure::NoAnswer);
+                break;
+            case '~':
+                status.tickDone(1, 7, LinkFailure::NoAnswer);
+                break;
         }
     }
     EXPECT_EQ(status.up(), GetParam().up);
@@ -36,21 +46,15 @@ TEST_P(LinkStatusTest, FollowsTheTicks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ticks, LinkStatusTest,
-    ::testing::Values(StatusCase{"ClosedAtStart", "", false, false, LinkFailure::PortClosed},
-                      StatusCase{"NothingKnownBeforeTheFirstTick", "o", false, false,
-                                 LinkFailure::None},
-                      StatusCase{"OneSilentTickIsNoOutage", "o+-", true, false,
-                                 LinkFailure::NoAnswer},
-                      StatusCase{"TwoSilentTicksAreAnOutage", "o+--", false, true,
-                                 LinkFailure::NoAnswer},
-                      StatusCase{"NeverAnsweredSinceOpening", "o--", false, true,
-                                 LinkFailure::NoAnswer},
-                      StatusCase{"ABlockStoredEndsTheOutage", "o+--~", true, false,
-                                 LinkFailure::NoAnswer},
-                      StatusCase{"OpenedAgainDuringAnOutage", "o--o", false, true,
-                                 LinkFailure::NoAnswer},
-                      StatusCase{"TicksAfterClosingAreIgnored", "o+c+", false, false,
-                                 LinkFailure::PortClosed}),
+    ::testing::Values(
+        StatusCase{"ClosedAtStart", "", false, false, LinkFailure::PortClosed},
+        StatusCase{"NothingKnownBeforeTheFirstTick", "o", false, false, LinkFailure::None},
+        StatusCase{"OneSilentTickIsNoOutage", "o+-", true, false, LinkFailure::NoAnswer},
+        StatusCase{"TwoSilentTicksAreAnOutage", "o+--", false, true, LinkFailure::NoAnswer},
+        StatusCase{"NeverAnsweredSinceOpening", "o--", false, true, LinkFailure::NoAnswer},
+        StatusCase{"ABlockStoredEndsTheOutage", "o+--~", true, false, LinkFailure::NoAnswer},
+        StatusCase{"OpenedAgainDuringAnOutage", "o--o", false, true, LinkFailure::NoAnswer},
+        StatusCase{"TicksAfterClosingAreIgnored", "o+c+", false, false, LinkFailure::PortClosed}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -81,12 +81,14 @@ TEST_F(ModbusMasterTest, ExceptionAnswerGivesItsNegativeCode) {
     EXPECT_EQ(m_master.readInputRegisters(kSimPort, kSimSlave, 33, 16, dest.data()), -2);
     EXPECT_EQ(m_master.lastFailure(), LinkFailure::Exception);
     EXPECT_EQ(dest, Untouched());
-    EXPECT_EQ(m_master.readInputRegisters(kSimPort, kSimSlave, 200, 16, dest.data()), -2);  // unmapped
+    EXPECT_EQ(m_master.readInputRegisters(kSimPort, kSimSlave, 200, 16, dest.data()),
+              -2);  // unmapped
 }
 
 TEST_F(ModbusMasterTest, NoValidAnswerIsMinus8888) {
     auto dest = Untouched();
-    EXPECT_EQ(m_master.readInputRegisters(kSimPort, 2, 1, 16, dest.data()), kNoAnswer);  // nobody there
+    EXPECT_EQ(m_master.readInputRegisters(kSimPort, 2, 1, 16, dest.data()),
+              kNoAnswer);  // nobody there
     EXPECT_EQ(m_master.lastFailure(), LinkFailure::NoAnswer);
 
     m_line.change([](sim::SimulatorOptions& o) { o.corruptRate = 1.0; });

@@ -34,18 +34,18 @@ class ModbusTcpTest : public LinkStackTest {
     // back; fails the test unless every one was answered.
     std::vector<Request> pollTicks(int port, int ticks) {
         std::vector<Request> requests;
-        const auto seen = QObject::connect(m_link.get(), &ControllerLink::jobFinished,
-                                           [&](const LinkReply& reply) {
-            if (reply.job.op == LinkOp::Open || reply.job.op == LinkOp::Close) return;
-            EXPECT_TRUE(reply.ok()) << static_cast<int>(reply.failure);
-            EXPECT_EQ(reply.job.port, port);
-            requests.emplace_back(reply.job.op, reply.job.first, reply.job.count);
-        });
+        const auto seen = QObject::connect(
+            m_link.get(), &ControllerLink::jobFinished, [&](const LinkReply& reply) {
+                if (reply.job.op == LinkOp::Open || reply.job.op == LinkOp::Close) return;
+                EXPECT_TRUE(reply.ok()) << static_cast<int>(reply.failure);
+                EXPECT_EQ(reply.job.port, port);
+                requests.emplace_back(reply.job.op, reply.job.first, reply.job.count);
+            });
         int done = 0;
-        const auto counted = QObject::connect(m_polling.get(), &PollingCycle::tickFinished,
-                                              [&](int) {
-            if (++done == ticks) m_connection->close();
-        });
+        const auto counted =
+            QObject::connect(m_polling.get(), &PollingCycle::tickFinished, [&](int) {
+                if (++done == ticks) m_connection->close();
+            });
         m_connection->open(port, kFastBaud, 0, kStation);
         EXPECT_TRUE(QTest::qWaitFor([&] { return done >= ticks; }, kLinkWaitMs));
         EXPECT_TRUE(waitIdle());

@@ -55,12 +55,10 @@ TEST_P(TcpPortArgument, NamesAModbusTcpServer) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, TcpPortArgument,
-    ::testing::Values(TcpCase{"2=tcp://192.168.1.20", "tcp://192.168.1.20:502", "192.168.1.20", 502},
-                      TcpCase{"3=tcp://plc-gw.local:1502", "tcp://plc-gw.local:1502",
-                              "plc-gw.local", 1502},
-                      TcpCase{"4=TCP://[::1]:5020", "tcp://[::1]:5020", "::1", 5020},
-                      TcpCase{"5=tcp://", nullptr, "", 0},
-                      TcpCase{"5=tcp://host:0", nullptr, "", 0},
-                      TcpCase{"5=tcp://host:70000", nullptr, "", 0},
-                      TcpCase{"5=tcp://host:502/unit", nullptr, "", 0},
-                      TcpCase{"5=tcp:host", nullptr, "", 0}));
+    ::testing::Values(
+        TcpCase{"2=tcp://192.168.1.20", "tcp://192.168.1.20:502", "192.168.1.20", 502},
+        TcpCase{"3=tcp://plc-gw.local:1502", "tcp://plc-gw.local:1502", "plc-gw.local", 1502},
+        TcpCase{"4=TCP://[::1]:5020", "tcp://[::1]:5020", "::1", 5020},
+        TcpCase{"5=tcp://", nullptr, "", 0}, TcpCase{"5=tcp://host:0", nullptr, "", 0},
+        TcpCase{"5=tcp://host:70000", nullptr, "", 0},
+        TcpCase{"5=tcp://host:502/unit", nullptr, "", 0}, TcpCase{"5=tcp:host", nullptr, "", 0}));

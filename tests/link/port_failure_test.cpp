@@ -143,8 +143,7 @@ TEST_F(VanishingPortTest, KeeperReopensTheDeviceAsSoonAsAJobFindsItBack) {
 TEST_F(VanishingPortTest, PortThatCannotBeOpenedIsTriedUntilClosed) {
     unplug();
     PortKeeper keeper(m_ports);
-    EXPECT_EQ(keeper.run(m_master, OpenJob(kSimPort, kFastBaud, 0)).failure,
-              LinkFailure::NoDevice);
+    EXPECT_EQ(keeper.run(m_master, OpenJob(kSimPort, kFastBaud, 0)).failure, LinkFailure::NoDevice);
     EXPECT_TRUE(keeper.reopenDue());
     keeper.reopen(m_master);
     EXPECT_TRUE(keeper.reopenDue());

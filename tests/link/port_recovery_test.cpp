@@ -95,7 +95,8 @@ class PortRecoveryTest : public LinkStackTest {
 
     int failedTicksSince(std::size_t from) const {
         int failed = 0;
-        for (std::size_t i = from; i < m_failedPerTick.size(); ++i) failed += m_failedPerTick[i] > 0;
+        for (std::size_t i = from; i < m_failedPerTick.size(); ++i)
+            failed += m_failedPerTick[i] > 0;
         return failed;
     }
 

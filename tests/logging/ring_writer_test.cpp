@@ -45,12 +45,11 @@ TEST_P(RingWriteAllOrNothing, FailedPositionUpdateLeavesNoRecordBehind) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, RingWriteAllOrNothing,
-    ::testing::Combine(
-        ::testing::Values(Sabotage{"PositionUpdateAborts",
-                                   "create trigger refuse before update on sl_void "
-                                   "begin select raise(abort, 'refused'); end"},
-                          Sabotage{"PositionsRowDeleted", "delete from sl_void"}),
-        ::testing::Values(Ring::Second, Ring::TenSecond)),
+    ::testing::Combine(::testing::Values(Sabotage{"PositionUpdateAborts",
+                                                  "create trigger refuse before update on sl_void "
+                                                  "begin select raise(abort, 'refused'); end"},
+                                         Sabotage{"PositionsRowDeleted", "delete from sl_void"}),
+                       ::testing::Values(Ring::Second, Ring::TenSecond)),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) +
                (std::get<1>(info.param) == Ring::Second ? "Second" : "TenSecond");

@@ -15,17 +15,16 @@ namespace {
 
 constexpr int kOutageSeconds = 400;  // beyond the trend's five-minute gap
 
-bool WaitFor(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition, kWaitMs);
-}
+bool WaitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, kWaitMs); }
 
 TEST(OutageHistory, DeadLinkWritesNoRecordAndTheFirstGoodTickAfterItFollowsAGap) {
     WindowRig rig;
     DataLogger logger(rig.state, rig.station.database.path());
     logger.setLiveCheck([&rig] { return rig.polling.status().up(); });
     const QDateTime t0 = vt::testing::FixtureStart();
-    const auto records = [&] { return vt::testing::RecordsByTime(rig.station.check.database(),
-                                                                  Ring::Second); };
+    const auto records = [&] {
+        return vt::testing::RecordsByTime(rig.station.check.database(), Ring::Second);
+    };
 
     logger.tick(t0);
     EXPECT_TRUE(records().empty());  // the port is closed

@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "overview_decoding.h"
-#include "window_rig.h"
 #include "readout_label.h"
 #include "trend_chart.h"
+#include "window_rig.h"
 
 namespace vt {
 namespace {

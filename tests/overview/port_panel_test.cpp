@@ -9,11 +9,11 @@
 #include <QTest>
 #include <memory>
 
-#include "window_rig.h"
 #include "overview_window.h"
 #include "port_directory.h"
 #include "port_panel.h"
 #include "saved_link_settings.h"
+#include "window_rig.h"
 
 namespace vt {
 namespace {
@@ -47,7 +47,8 @@ TEST_F(PortPanelTest, PanelListsAndTheDeviceOfThePort) {
     auto* device = window->findChild<QLabel*>("PortDevice");
     Combo(window.get(), "Combo1")->setCurrentIndex(0);
     // Port 1 is a link to the simulator's terminal: the panel shows where it leads.
-    EXPECT_TRUE(device->text().startsWith(m_rig.line.ports().devicePath(1) + QStringLiteral(" → /dev/pts/")))
+    EXPECT_TRUE(device->text().startsWith(m_rig.line.ports().devicePath(1) +
+                                          QStringLiteral(" → /dev/pts/")))
         << device->text().toStdString();
     Combo(window.get(), "Combo1")->setCurrentIndex(4);
     EXPECT_EQ(device->text(), QStringLiteral("/dev/ttyUSB4"));

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "journal_fixture.h"
-#include "window_rig.h"
 #include "overview_window.h"
 #include "readout_label.h"
+#include "window_rig.h"
 
 namespace vt {
 namespace {

@@ -50,40 +50,40 @@ TEST_P(Probe, ReadsOnceThroughTheLinkAndTellsHowItWent) {
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, Probe,
                          ::testing::Values(ProbeCase{"Answered",
-                                                   {kSimPort, kFastBaud, 0, kSimSlave},
-                                                   {},
-                                                   ProbeResult::Outcome::Answered,
-                                                   LinkFailure::None,
-                                                   "有应答（"},
-                                         ProbeCase{"OtherAddressIsSilent",
-                                                   {kSimPort, kFastBaud, 0, 9},
-                                                   {},
-                                                   ProbeResult::Outcome::NoAnswer,
-                                                   LinkFailure::NoAnswer,
-                                                   "无应答（"},
-                                         ProbeCase{"Exception",
-                                                   {kSimPort, kFastBaud, 0, kSimSlave},
-                                                   [](WindowRig& rig) {
-                                                       rig.line.change(
-                                                           [](sim::SimulatorOptions& o) {
-                                                               o.exceptionInputRegisters.insert(1);
-                                                           });
-                                                   },
-                                                   ProbeResult::Outcome::Exception,
-                                                   LinkFailure::Exception,
-                                                   "异常应答，代码 2"},
-                                         ProbeCase{"HeldByAnotherProgram",
-                                                   {kSimPort, kFastBaud, 0, kSimSlave},
-                                                   {},
-                                                   ProbeResult::Outcome::PortFailed,
-                                                   LinkFailure::PortBusy,
-                                                   "端口无法使用：端口被占用"},
-                                         ProbeCase{"NoDevice",
-                                                   {20, kFastBaud, 0, kSimSlave},
-                                                   {},
-                                                   ProbeResult::Outcome::PortFailed,
-                                                   LinkFailure::NoDevice,
-                                                   "端口无法使用：设备不存在"}),
+                                                     {kSimPort, kFastBaud, 0, kSimSlave},
+                                                     {},
+                                                     ProbeResult::Outcome::Answered,
+                                                     LinkFailure::None,
+                                                     "有应答（"},
+                                           ProbeCase{"OtherAddressIsSilent",
+                                                     {kSimPort, kFastBaud, 0, 9},
+                                                     {},
+                                                     ProbeResult::Outcome::NoAnswer,
+                                                     LinkFailure::NoAnswer,
+                                                     "无应答（"},
+                                           ProbeCase{
+                                               "Exception",
+                                               {kSimPort, kFastBaud, 0, kSimSlave},
+                                               [](WindowRig& rig) {
+                                                   rig.line.change([](sim::SimulatorOptions& o) {
+                                                       o.exceptionInputRegisters.insert(1);
+                                                   });
+                                               },
+                                               ProbeResult::Outcome::Exception,
+                                               LinkFailure::Exception,
+                                               "异常应答，代码 2"},
+                                           ProbeCase{"HeldByAnotherProgram",
+                                                     {kSimPort, kFastBaud, 0, kSimSlave},
+                                                     {},
+                                                     ProbeResult::Outcome::PortFailed,
+                                                     LinkFailure::PortBusy,
+                                                     "端口无法使用：端口被占用"},
+                                           ProbeCase{"NoDevice",
+                                                     {20, kFastBaud, 0, kSimSlave},
+                                                     {},
+                                                     ProbeResult::Outcome::PortFailed,
+                                                     LinkFailure::NoDevice,
+                                                     "端口无法使用：设备不存在"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

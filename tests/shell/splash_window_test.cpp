@@ -1,3 +1,5 @@
+#include "splash_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -6,15 +8,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "splash_window.h"
-
 TEST(SplashWindow, ShowsItsMessageAndFinishesAfterSevenTicksAndOne) {
     vt::SplashWindow splash;
     splash.show();
     const auto labels = splash.findChildren<QLabel*>();
     bool messageShown = false;
     for (const QLabel* label : labels)
-        messageShown |= label->text() == QStringLiteral("系统正在初始化数据引擎，请稍后。。。。。。");
+        messageShown |=
+            label->text() == QStringLiteral("系统正在初始化数据引擎，请稍后。。。。。。");
     EXPECT_TRUE(messageShown);
 
     QSignalSpy finished(&splash, &vt::SplashWindow::finished);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "station_options.h"
+
+#include <gtest/gtest.h>
 
 using vt::ParseStationOptions;
 

@@ -13,8 +13,8 @@
 #include "history_window.h"
 #include "journal_window.h"
 #include "overview_window.h"
-#include "station.h"
 #include "simulator_server.h"
+#include "station.h"
 #include "station_database.h"
 
 using namespace vt;
@@ -25,7 +25,7 @@ constexpr int kWait = 8000;
 
 // A whole station with its in-process simulator and a fresh database, past its splash window.
 class StationFlow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         StationOptions options;
@@ -44,8 +44,8 @@ protected:
     void openPort() { m_station->connection().open(1, 5, 0, 1); }
 
     int RecordCount(const char* table) {
-        const DbConnection db =
-            StationDatabase(m_dir.filePath(QStringLiteral("station.db"))).connect(QStringLiteral("probe"));
+        const DbConnection db = StationDatabase(m_dir.filePath(QStringLiteral("station.db")))
+                                    .connect(QStringLiteral("probe"));
         QSqlQuery query(db.database());
         if (!query.exec(QStringLiteral("select count(*) from %1").arg(QLatin1String(table))) ||
             !query.next())
@@ -102,12 +102,14 @@ TEST_F(StationFlow, OverviewToHistoryAndBackReloadsTheOverviewWhileTheLoggerWrit
     OverviewWindow* first = flow().overview();
     const int before = RecordCount("pv_data");
     Click(first, "Command29");  // "历史记录"
-    ASSERT_TRUE(QTest::qWaitFor([&] { return flow().history() && flow().history()->isVisible(); }, kWait));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return flow().history() && flow().history()->isVisible(); }, kWait));
     EXPECT_TRUE(QTest::qWaitFor([&] { return flow().overview() == nullptr; }, kWait));
     EXPECT_TRUE(m_station->state().TrendWindowOpen);
 
     Click(flow().history(), "Command1");  // "返回"
-    ASSERT_TRUE(QTest::qWaitFor([&] { return flow().overview() && flow().overview()->isVisible(); }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flow().overview() && flow().overview()->isVisible(); },
+                                kWait));
     EXPECT_TRUE(QTest::qWaitFor([&] { return flow().history() == nullptr; }, kWait));
     EXPECT_TRUE(m_station->state().TrendWindowOpen);
     EXPECT_TRUE(QTest::qWaitFor([&] { return RecordCount("pv_data") > before + 1; }, kWait));

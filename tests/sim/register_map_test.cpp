@@ -81,7 +81,8 @@ TEST_F(RegisterMapTest, CoilWriteTogglesManualModeAndOnlyCoils1To8AreWritable) {
 
 TEST_F(RegisterMapTest, EveryConfigurationRegisterKeepsWhatIsWritten) {
     const auto written = [](int reg) { return static_cast<std::int16_t>(reg % 5); };  // any code
-    for (int reg = 4097; reg <= 4208; ++reg) ASSERT_TRUE(m_master->writeRegister(reg, written(reg)));
+    for (int reg = 4097; reg <= 4208; ++reg)
+        ASSERT_TRUE(m_master->writeRegister(reg, written(reg)));
     std::vector<std::int16_t> values;
     ASSERT_TRUE(m_master->readHolding(4097, 112, values));
     for (int reg = 4097; reg <= 4208; ++reg) EXPECT_EQ(values[reg - 4097], written(reg)) << reg;

@@ -15,8 +15,10 @@ WindowRig::WindowRig(sim::SimulatorOptions options)
       link(line.ports()),
       polling(link, state),
       connection(link, polling, state),
-      context{state, link,  polling, connection, line.ports(), station.database.path(), flow,
-              EditorDescriptors()} {
+      context{state,        link,
+              polling,      connection,
+              line.ports(), station.database.path(),
+              flow,         EditorDescriptors()} {
     state.YSpan = 1500;
     polling.setInterval(100);
     link.setWriteRecorder(std::make_unique<WriteJournal>(station.database.path()));

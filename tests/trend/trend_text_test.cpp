@@ -1,7 +1,7 @@
 // Clock readings as the clock readout and live samples take them.
-#include <gtest/gtest.h>
-
 #include "trend_text.h"
+
+#include <gtest/gtest.h>
 
 namespace vt::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <QSaveFile>
 
 #include "batch_chain.h"
+#include "batch_csv_source.h"
 #include "batch_report.h"
 #include "batch_report_source.h"
-#include "batch_csv_source.h"
 #include "pdf_attachment.h"
 #include "records_file.h"
 #include "station_database.h"
