@@ -12,6 +12,7 @@ packages=(
   libmosquitto-dev mosquitto mosquitto-clients openssl
   qt6-translations-l10n
   dpkg-dev lintian appstream
+  sqlite3
 )
 missing=()
 for p in "${packages[@]}"; do
