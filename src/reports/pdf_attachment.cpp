@@ -24,7 +24,7 @@ QString LiteralText(const QByteArray& literal) {
     return QString::fromLatin1(text);
 }
 
-// The first file specification of an embedded-files name tree (leaf or first kid).
+// The first file entry of an embedded-files name tree (leaf or first kid).
 QByteArray FirstFileSpec(const PdfObjects& pdf, QByteArray tree) {
     for (int depth = 0; depth < 16 && !tree.isEmpty(); ++depth) {
         const QByteArray names = pdf.resolve(DictValue(tree, "/Names"));

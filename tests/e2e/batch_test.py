@@ -8,14 +8,13 @@ exit 1.
 """
 
 import pathlib
-import signal
 import subprocess
 import sys
 import tempfile
 import unittest
 
 from atspi_driver import App
-from station_session import LINK_TIMEOUT, OVERVIEW, SV1_AT_START
+from station_session import LINK_TIMEOUT, OVERVIEW, StationSession
 
 BATCHES = "批次记录"
 PART = "零件-A17"
@@ -24,7 +23,8 @@ NOTE = "装炉完成"
 RUN_TIMEOUT = 120.0
 
 
-class BatchRecordsTest(unittest.TestCase):
+# The station runs its own simulator here; opening the port and stopping are the session's.
+class BatchRecordsTest(StationSession):
     @classmethod
     def setUpClass(cls):
         folder = tempfile.TemporaryDirectory()
@@ -35,16 +35,7 @@ class BatchRecordsTest(unittest.TestCase):
                               "--database", str(cls.folder / "db")])
         cls.addClassCleanup(cls.stop_station)
         cls.overview = cls.app.window(OVERVIEW, timeout=30)
-        cls.overview.find("Port selection", role="frame").find(role="combo box").select("1 ")
-        cls.overview.find("打开", role="push button").click()
-        cls.overview.find("D_4W_2", role="label").wait_until(
-            lambda w: w.text() == SV1_AT_START, "to show the simulator's SV1", LINK_TIMEOUT)
-
-    @classmethod
-    def stop_station(cls):
-        status = cls.app.close()
-        if status not in (0, -signal.SIGTERM):
-            raise AssertionError(f"the station ended with status {status}")
+        cls.open_port()
 
     def test_a_program_run_is_one_verified_batch(self):
         self.overview.find(BATCHES, role="push button").click()
