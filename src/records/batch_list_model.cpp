@@ -61,9 +61,9 @@ QVariant BatchListModel::data(const QModelIndex& index, int role) const {
         case Part:
             return b->header.value(HeaderField::Part);
         case Verdict:
-            return b->verdict;
+            return b->ending() ? QStringLiteral("正在结束") : b->verdict;
         case Integrity:
-            return b->integrity;
+            return b->ending() ? QStringLiteral("校验中") : b->integrity;
         default:
             return {};
     }

@@ -58,8 +58,16 @@ BatchPage::BatchPage(BatchRecorder& recorder, QWidget* parent)
     setObjectName(QStringLiteral("BatchPage"));
     buildForm();
     connect(&m_recorder, &BatchRecorder::batchesChanged, this, [this] {
-        if (m_batch && m_batch->isOpen()) showBatch(m_batch->id);
+        if (m_batch && (m_batch->isOpen() || m_batch->ending())) showBatch(m_batch->id);
     });
+    // The sealed batch with the evaluation made off the UI thread: no second walk here.
+    connect(&m_recorder, &BatchRecorder::batchClosed, this,
+            [this](const BatchSummary& batch, const BatchEvaluation& evaluation) {
+                if (batch.id != batchId()) return;
+                m_batch = batch;
+                showState();
+                showEvaluation(evaluation);
+            });
 }
 
 BatchPage::~BatchPage() = default;
@@ -147,23 +155,11 @@ void BatchPage::buildForm() {
 void BatchPage::showBatch(std::int64_t id) {
     const BatchStore* store = m_recorder.store();
     m_batch = store ? store->batch(id) : std::nullopt;
-    const bool open = m_batch && m_batch->isOpen();
-    for (int i = 0; i < kHeaderFieldCount; ++i) {
+    for (int i = 0; i < kHeaderFieldCount; ++i)
         m_header[i]->setText(m_batch ? m_batch->header.values[i] : QString());
-        m_header[i]->setReadOnly(!open);
-    }
-    m_note->setEnabled(open);
-    m_noteButton->setEnabled(open);
-    m_signButton->setEnabled(m_batch && !open);
-    m_export->button()->setEnabled(m_batch.has_value());
-    m_printButton->setEnabled(m_batch.has_value());
-    m_pdfButton->setEnabled(m_batch.has_value());
+    showState();
     m_segments->setRowCount(0);
     m_events->setRowCount(0);
-    m_verdict->setText(open ? QStringLiteral("进行中") : m_batch ? m_batch->verdict : QString());
-    m_integrity->setText(
-        m_batch ? (m_batch->integrity.isEmpty() ? QStringLiteral("未校验") : m_batch->integrity)
-                : QString());
     m_profile = {};
     m_chart->setData({});
     if (!m_batch) return;
@@ -174,7 +170,28 @@ void BatchPage::showBatch(std::int64_t id) {
         if (!m_profile.empty()) break;
     }
     loadChart(0, 0);
-    QTimer::singleShot(0, this, &BatchPage::evaluate);
+    // An ending batch is being evaluated off the UI thread; batchClosed brings the result.
+    if (!m_batch->ending()) QTimer::singleShot(0, this, &BatchPage::evaluate);
+}
+
+void BatchPage::showState() {
+    const bool open = m_batch && m_batch->isOpen();
+    const bool ending = m_batch && m_batch->ending();
+    for (QLineEdit* edit : m_header) edit->setReadOnly(!open);
+    m_note->setEnabled(open);
+    m_noteButton->setEnabled(open);
+    m_signButton->setEnabled(m_batch && !open && !ending);
+    m_export->button()->setEnabled(m_batch.has_value());
+    m_printButton->setEnabled(m_batch.has_value());
+    m_pdfButton->setEnabled(m_batch.has_value());
+    m_verdict->setText(open     ? QStringLiteral("进行中")
+                       : ending ? QStringLiteral("正在结束")
+                       : m_batch ? m_batch->verdict
+                                 : QString());
+    m_integrity->setText(!m_batch ? QString()
+                         : ending ? QStringLiteral("校验中")
+                         : m_batch->integrity.isEmpty() ? QStringLiteral("未校验")
+                                                        : m_batch->integrity);
 }
 
 void BatchPage::loadChart(std::int64_t fromMs, std::int64_t toMs) {
@@ -187,11 +204,16 @@ void BatchPage::loadChart(std::int64_t fromMs, std::int64_t toMs) {
 
 void BatchPage::evaluate() {
     if (!m_batch || !m_recorder.store()) return;
+    showEvaluation(EvaluateBatch(*m_recorder.store(), *m_batch,
+                                 !m_batch->integrity.startsWith(QStringLiteral("记录已被改动"))));
+}
+
+void BatchPage::showEvaluation(const BatchEvaluation& evaluation) {
+    if (!m_batch || !m_recorder.store()) return;
     const BatchStore& store = *m_recorder.store();
     BatchDossier data;
     data.batch = *m_batch;
-    data.evaluation = EvaluateBatch(store, *m_batch,
-                                    !m_batch->integrity.startsWith(QStringLiteral("记录已被改动")));
+    data.evaluation = evaluation;
     ReadBatchEntries(store, data);
     BatchChartData chart = m_chart->data();
     chart.notes = data.chart.notes;

@@ -39,7 +39,10 @@ class BatchPage : public QWidget {
   private:
     void buildForm();
     void loadChart(std::int64_t fromMs, std::int64_t toMs);
+    // The readouts and what may be done, from the batch's state (open, ending, sealed).
+    void showState();
     void evaluate();
+    void showEvaluation(const BatchEvaluation& evaluation);
     void verify();
     void headerEdited(int field);
     void addNote();

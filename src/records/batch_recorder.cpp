@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QLoggingCategory>
 #include <QSqlError>
+#include <algorithm>
 #include <tuple>
 
 #include "batch_chain.h"
@@ -32,10 +33,12 @@ BatchRecorder::BatchRecorder(ControllerState& state, QString recordsPath, Clock 
     : QObject(parent),
       m_state(state),
       m_file(std::move(recordsPath), RecordsFile::Mode::Station),
-      m_clock(std::move(clock)) {
+      m_clock(std::move(clock)),
+      m_closer(m_file.path()) {
     if (!m_clock) m_clock = [] { return QDateTime::currentDateTime(); };
     m_retry.setInterval(kRetryMs);
     connect(&m_retry, &QTimer::timeout, this, &BatchRecorder::retryFile);
+    connect(&m_closer, &BatchCloser::finished, this, &BatchRecorder::seal);
 }
 
 BatchRecorder::~BatchRecorder() {
@@ -59,8 +62,11 @@ bool BatchRecorder::open() {
     const bool wasFailing = !m_problem.isEmpty();
     m_problem.clear();
     loadOpenBatch();
+    m_unsealed = m_store->unsealed();
+    sealNext();
     if (wasFailing) emit problemChanged({});
     emit batchesChanged();
+    if (m_endAsked && m_open) endBatch();
     return true;
 }
 
@@ -69,9 +75,21 @@ void BatchRecorder::loadOpenBatch() {
     m_ending = false;
     if (!m_open) return;
     std::tie(m_seq, m_head) = m_store->chainEnd(m_open->id);
+    if (endedInChain()) return;
     // The time the station was away from the batch shows as a gap; this says where it ended.
     append(EntryKind::Resume,
            {{QStringLiteral("records"), static_cast<qint64>(m_open->recordCount)}});
+}
+
+bool BatchRecorder::endedInChain() {
+    // Its end entry last, from a version that wrote the end apart from ending the batch.
+    const std::vector<StoredEntry> entries = m_store->entries(m_open->id);
+    if (entries.empty() || entries.back().entry.seq != m_seq ||
+        entries.back().entry.kind != EntryKind::End)
+        return false;
+    m_store->markEnded(m_open->id, entries.back().entry.timeMs, m_open->recordCount);
+    m_open.reset();
+    return true;
 }
 
 void BatchRecorder::failed(const QString& problem) {
@@ -85,7 +103,12 @@ void BatchRecorder::failed(const QString& problem) {
 }
 
 void BatchRecorder::retryFile() {
-    if (!usable()) open();
+    if (!usable()) {
+        open();
+        return;
+    }
+    m_retry.stop();
+    sealNext();
 }
 
 void BatchRecorder::setAutoStart(bool on) {
@@ -112,13 +135,19 @@ std::optional<BatchSummary> BatchRecorder::openBatch() const { return m_open; }
 
 void BatchRecorder::observeProgram(int programState, int segment) {
     if (!usable()) return;
-    if (!Running(programState)) m_holdAutoStart = false;
+    if (!Running(programState)) {
+        m_holdAutoStart = false;
+        m_queuedStartMs.reset();
+    }
+    const bool late = m_lastState == -1 || Running(m_lastState);
     if (m_open && !m_open->manual && !m_ending && Ended(programState)) {
         endBatch();
         m_holdAutoStart = false;  // the run itself ended: the next one starts a batch
-    } else if (!m_open && Running(programState) && m_autoStart && !m_holdAutoStart) {
-        const bool late = m_lastState == -1 || Running(m_lastState);
-        begin(late ? Start::Late : Start::Auto, proposal(), nullptr);
+    } else if (Running(programState) && m_autoStart && !m_holdAutoStart) {
+        if (!m_open)
+            begin(late ? Start::Late : Start::Auto, proposal(), nullptr);
+        else if (m_ending && !late && !m_queuedStartMs)
+            m_queuedStartMs = now();
     }
     if (m_open && !m_ending && (segment != m_lastSegment || programState != m_lastState))
         append(EntryKind::Segment,
@@ -137,11 +166,12 @@ void BatchRecorder::appendSecond(const ClockReading& reading, const std::array<f
     r.values = values;
     const QByteArray hash = ChainHash(m_head, RecordEntry(r));
     if (!m_store->appendRecord(m_open->id, r, hash)) {
-        failed(QStringLiteral("记录文件写入失败: %1").arg(m_file.database().lastError().text()));
+        writeFailed();
         return;
     }
     m_seq = r.seq;
     m_head = hash;
+    ++m_open->recordCount;
     emit recordAppended();
 }
 
@@ -154,7 +184,7 @@ bool BatchRecorder::appendTo(std::int64_t batch, std::int64_t& seq, QByteArray& 
                        {}};
     stored.hash = ChainHash(head, stored.entry);
     if (!m_store->appendEntry(batch, stored)) {
-        failed(QStringLiteral("记录文件写入失败: %1").arg(m_file.database().lastError().text()));
+        writeFailed();
         return false;
     }
     seq = stored.entry.seq;
@@ -167,7 +197,7 @@ bool BatchRecorder::append(const QByteArray& kind, const QJsonObject& payload,
     return m_open && appendTo(m_open->id, m_seq, m_head, kind, payload, timeMs);
 }
 
-bool BatchRecorder::begin(Start how, BatchHeader header, QString* error) {
+bool BatchRecorder::begin(Start how, BatchHeader header, QString* error, std::int64_t startedMs) {
     const auto refuse = [error](const QString& why) {
         if (error) *error = why;
         return false;
@@ -183,7 +213,7 @@ bool BatchRecorder::begin(Start how, BatchHeader header, QString* error) {
     BatchSummary b;
     b.manual = how == Start::Manual;
     b.late = how == Start::Late;
-    b.startedMs = now();
+    b.startedMs = startedMs ? startedMs : now();
     b.header = header;
     b.journalMark = JournalMark(m_databasePath);
     b.timeScale = m_timeScale;
@@ -193,6 +223,7 @@ bool BatchRecorder::begin(Start how, BatchHeader header, QString* error) {
     m_seq = 0;
     m_head = ChainGenesis();
     m_lastSegment = -1;
+    m_endAsked = false;
     append(EntryKind::Start, {{QStringLiteral("header"), header.toJson()},
                               {QStringLiteral("manual"), b.manual},
                               {QStringLiteral("late"), b.late},
@@ -230,6 +261,7 @@ bool BatchRecorder::endBatch(QString* error) {
     }
     if (m_ending) return true;
     m_ending = true;
+    m_endAsked = true;
     m_holdAutoStart = Running(m_lastState);
     capture(QStringLiteral("end"), [this] { finishEnd(); });
     return true;
@@ -237,30 +269,76 @@ bool BatchRecorder::endBatch(QString* error) {
 
 void BatchRecorder::finishEnd() {
     if (!m_open || !m_store) return;
-    for (const QJsonObject& write : JournalWritesSince(m_databasePath, m_open->journalMark))
-        append(EntryKind::Write, write);
     const std::int64_t ended = now();
-    append(EntryKind::End,
-           {{QStringLiteral("records"), static_cast<qint64>(m_store->recordCount(m_open->id))}},
-           ended);
-    const ChainCheck check = VerifyBatch(*m_store, *m_open);
-    BatchSummary closed = *m_open;
-    closed.endedMs = ended;
-    closed.recordCount = m_store->recordCount(closed.id);
-    const BatchEvaluation evaluation = EvaluateBatch(*m_store, closed, check.holds);
-    closed.seal = QString::fromLatin1(m_head.toHex());
-    append(EntryKind::Seal,
-           {{QStringLiteral("head"), closed.seal},
-            {QStringLiteral("verdict"), evaluation.verdict},
-            {QStringLiteral("coverage"), evaluation.coverage}},
-           ended);
-    closed.verdict = evaluation.verdict;
-    closed.integrity = check.text();
-    if (!m_store->close(closed)) failed(QStringLiteral("记录文件写入失败"));
+    const std::int64_t id = m_open->id;
+    const std::int64_t records = m_open->recordCount;
+    // The station's writes, the end entry and the end mark stand or fall together, so a stop
+    // never leaves the writes twice or an end entry in an open batch.
+    const bool done = inTransaction([&] {
+        for (const QJsonObject& write : JournalWritesSince(m_databasePath, m_open->journalMark))
+            if (!append(EntryKind::Write, write)) return false;
+        return append(EntryKind::End, {{QStringLiteral("records"), static_cast<qint64>(records)}},
+                      ended) &&
+               m_store->markEnded(id, ended, records);
+    });
+    if (!done) return;  // tried again once the file is back (m_endAsked)
     m_open.reset();
     m_ending = false;
-    emit batchClosed(closed, evaluation);
+    m_endAsked = false;
+    m_unsealed.push_back(id);
+    sealNext();
     emit batchesChanged();
+    if (m_queuedStartMs) {
+        const std::int64_t started = *m_queuedStartMs;
+        m_queuedStartMs.reset();
+        begin(Start::Auto, proposal(), nullptr, started);
+    }
+}
+
+void BatchRecorder::sealNext() {
+    if (m_store && !m_unsealed.empty() && !m_closer.busy()) m_closer.start(m_unsealed.front());
+}
+
+void BatchRecorder::seal(const ClosingResult& result) {
+    const auto pending = std::find(m_unsealed.begin(), m_unsealed.end(), result.batchId);
+    if (!m_store || pending == m_unsealed.end()) return;  // the file's return starts it again
+    if (!result.read) {
+        qCWarning(lcRecords) << "batch" << result.batchId << "not read through:" << result.problem;
+        m_retry.start();
+        return;
+    }
+    BatchSummary closed = result.batch;
+    closed.seal = QString::fromLatin1(result.endHash.toHex());
+    closed.verdict = result.evaluation.verdict;
+    closed.integrity = result.check.text();
+    std::int64_t seq = result.endSeq;
+    QByteArray head = result.endHash;
+    const bool done = inTransaction([&] {
+        return appendTo(closed.id, seq, head, EntryKind::Seal,
+                        {{QStringLiteral("head"), closed.seal},
+                         {QStringLiteral("verdict"), closed.verdict},
+                         {QStringLiteral("coverage"), result.evaluation.coverage}},
+                        closed.endedMs) &&
+               m_store->close(closed);
+    });
+    if (!done) return;
+    m_unsealed.erase(pending);
+    sealNext();
+    emit batchClosed(closed, result.evaluation);
+    emit batchesChanged();
+}
+
+bool BatchRecorder::inTransaction(const std::function<bool()>& work) {
+    if (!m_store) return false;
+    if (m_file.database().transaction() && work() && m_file.database().commit()) return true;
+    if (usable()) writeFailed();  // not given up yet by a failed append
+    return false;
+}
+
+void BatchRecorder::writeFailed() {
+    const QString why = m_file.database().lastError().text();
+    m_file.database().rollback();
+    failed(QStringLiteral("记录文件写入失败: %1").arg(why));
 }
 
 bool BatchRecorder::setHeaderField(HeaderField field, const QString& text, QString* error) {
@@ -321,6 +399,7 @@ bool BatchRecorder::sign(std::int64_t batchId, const QString& printedName, const
     const auto batch = m_store->batch(batchId);
     if (!batch) return refuse(QStringLiteral("批次不存在"));
     if (batch->isOpen()) return refuse(QStringLiteral("批次尚未结束，不能签名"));
+    if (batch->ending()) return refuse(QStringLiteral("批次正在结束，封存后才能签名"));
     if (printedName.trimmed().isEmpty()) return refuse(QStringLiteral("请填写姓名"));
     if (meaning != QStringLiteral("审核") && meaning != QStringLiteral("批准"))
         return refuse(QStringLiteral("签名含义只能是 审核 或 批准"));

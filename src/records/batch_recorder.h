@@ -8,7 +8,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
+#include "batch_closer.h"
 #include "batch_evaluation.h"
 #include "batch_header.h"
 #include "batch_store.h"
@@ -24,9 +26,10 @@ class ControllerLink;
 // begins (or on the operator's word), hands every one-second record of the logger to the open
 // batch, keeps the header, its changes, notes, events, captures and the station's writes in the
 // batch's chain, and ends, evaluates and seals the batch when the run ends. Lives on the UI
-// thread; each record is one short insert. A records file that cannot be used never stops the
-// station: the recorder says so, keeps what is written, and tries the file again every ten
-// seconds.
+// thread; each record is one short insert. The end entry goes into the chain at once; the walk
+// over the whole batch (verification and evaluation) runs on a worker thread, and the seal
+// follows with its result. A records file that cannot be used never stops the station: the
+// recorder says so, keeps what is written, and tries the file again every ten seconds.
 class BatchRecorder : public QObject {
     Q_OBJECT
   public:
@@ -43,9 +46,11 @@ class BatchRecorder : public QObject {
     // Controller seconds per station second for batches started from now on (a simulated
     // controller's time factor; 1 for a real one).
     void setTimeScale(double scale) { m_timeScale = scale; }
+    // How long an unusable records file rests before the next try (ten seconds).
+    void setRetryInterval(int ms) { m_retry.setInterval(ms); }
 
     // Opens the records file; an open batch found there goes on, with the time the station was
-    // down as a gap.
+    // down as a gap, and a batch that had ended without its seal is verified and sealed now.
     bool open();
     bool usable() const { return m_file.isOpen(); }
     const QString& problem() const { return m_problem; }
@@ -66,6 +71,8 @@ class BatchRecorder : public QObject {
     std::optional<BatchSummary> openBatch() const;
     // Ending: the end capture is being read; the batch closes when it is in.
     bool ending() const { return m_ending; }
+    // A batch has ended (no more entries join it) and waits for its verification and seal.
+    bool sealing() const { return !m_unsealed.empty(); }
 
     // 开始批次 / 结束批次. False with a message when refused.
     bool startManual(const BatchHeader& header, QString* error);
@@ -94,14 +101,20 @@ class BatchRecorder : public QObject {
 
   private:
     enum class Start { Auto, Late, Manual };
-    bool begin(Start how, BatchHeader header, QString* error);
+    bool begin(Start how, BatchHeader header, QString* error, std::int64_t startedMs = 0);
     void capture(const QString& phase, std::function<void()> then = {});
     void finishEnd();
+    void sealNext();
+    void seal(const ClosingResult& result);
+    // `work` in one transaction of the records file; false (the file given up) when it failed.
+    bool inTransaction(const std::function<bool()>& work);
+    bool endedInChain();
     bool append(const QByteArray& kind, const QJsonObject& payload, std::int64_t timeMs = 0);
     bool appendTo(std::int64_t batch, std::int64_t& seq, QByteArray& head, const QByteArray& kind,
                   const QJsonObject& payload, std::int64_t timeMs);
     void loadOpenBatch();
     void failed(const QString& problem);
+    void writeFailed();
     void retryFile();
     std::int64_t now() const;
     void remember(const BatchHeader& header);
@@ -124,6 +137,11 @@ class BatchRecorder : public QObject {
     int m_lastState = -1;  // not seen since the file opened
     int m_lastSegment = -1;
     bool m_holdAutoStart = false;  // ended by hand while the run goes on
+    bool m_endAsked = false;       // survives a file failure during the end
+    // A run that began while the last batch's end capture was read: its batch starts then.
+    std::optional<std::int64_t> m_queuedStartMs;
+    std::vector<std::int64_t> m_unsealed;
+    BatchCloser m_closer;
 };
 
 }  // namespace vt

@@ -212,6 +212,23 @@ bool BatchStore::close(const BatchSummary& b) {
                    QVariant::fromValue<qint64>(b.recordCount), QVariant::fromValue<qint64>(b.id)});
 }
 
+bool BatchStore::markEnded(std::int64_t batch, std::int64_t endedMs, std::int64_t recordCount) {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("update batches set ended_ms = ?, record_count = ? where id = ?"));
+    return Run(q, {QVariant::fromValue<qint64>(endedMs), QVariant::fromValue<qint64>(recordCount),
+                   QVariant::fromValue<qint64>(batch)});
+}
+
+std::vector<std::int64_t> BatchStore::unsealed() const {
+    QSqlQuery q(m_db);
+    std::vector<std::int64_t> ids;
+    if (!q.exec(QStringLiteral("select id from batches where ended_ms is not null and "
+                               "ifnull(seal, '') = '' order by id")))
+        return ids;
+    while (q.next()) ids.push_back(q.value(0).toLongLong());
+    return ids;
+}
+
 bool BatchStore::setIntegrity(std::int64_t batch, const QString& text) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("update batches set integrity = ? where id = ?"));

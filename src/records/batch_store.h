@@ -63,6 +63,10 @@ class BatchStore {
 
     bool updateHeader(std::int64_t batch, const BatchHeader& header);
     bool close(const BatchSummary& batch);
+    // The end entry is in the chain: the batch is no longer open; the seal follows.
+    bool markEnded(std::int64_t batch, std::int64_t endedMs, std::int64_t recordCount);
+    // Batches that ended and are not sealed yet, oldest first.
+    std::vector<std::int64_t> unsealed() const;
     bool setIntegrity(std::int64_t batch, const QString& text);
 
     // Every entry of the batch's chain in order (records and the rest merged by sequence).

@@ -44,6 +44,8 @@ struct BatchSummary {
     std::int64_t recordCount = 0;
 
     bool isOpen() const { return endedMs == 0; }
+    // Ended, and being verified and evaluated before its seal.
+    bool ending() const { return !isOpen() && seal.isEmpty(); }
     QString number() const { return header.value(HeaderField::Number); }
 };
 

@@ -106,7 +106,10 @@ TEST(BatchRecorderTest, SignaturesFollowTheSealAndAreRefusedWhileOpen) {
     EXPECT_FALSE(f.recorder().sign(id, QStringLiteral("王工"), QStringLiteral("审核"), {},
                                    QStringLiteral("op"), &error));
     f.feed(3, 10.0f);
-    f.recorder().endBatch();
+    ASSERT_TRUE(f.recorder().endBatch());
+    EXPECT_FALSE(f.recorder().sign(id, QStringLiteral("王工"), QStringLiteral("审核"), {},
+                                   QStringLiteral("op"), &error));
+    ASSERT_TRUE(f.waitForSeal());
     EXPECT_FALSE(f.recorder().sign(id, QStringLiteral("王工"), QStringLiteral("同意"), {},
                                    QStringLiteral("op"), &error));
     ASSERT_TRUE(f.recorder().sign(id, QStringLiteral("王工"), QStringLiteral("审核"),

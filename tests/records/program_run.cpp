@@ -38,7 +38,8 @@ bool ProgramRun::start() {
 }
 
 bool ProgramRun::waitForEnd(int ms) {
-    return QTest::qWaitFor([this] { return !m_recorder.openBatch(); }, ms);
+    return QTest::qWaitFor([this] { return !m_recorder.openBatch() && !m_recorder.sealing(); },
+                           ms);
 }
 
 }  // namespace vt::testing

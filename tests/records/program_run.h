@@ -18,7 +18,7 @@ class ProgramRun {
     BatchRecorder& recorder() { return m_recorder; }
     // Opens the port and runs the current curve; true once its batch is open.
     bool start();
-    // True once the batch has ended (the program ended), within `ms`.
+    // True once the batch has ended (the program ended) and is sealed, within `ms`.
     bool waitForEnd(int ms);
 
   private:

@@ -1,6 +1,7 @@
 #include "records_fixture.h"
 
 #include <QSqlQuery>
+#include <QTest>
 
 #include "clock_reading.h"
 
@@ -50,7 +51,12 @@ std::int64_t RecordsFixture::closedBatch(int records) {
     m_recorder->setHeaderField(HeaderField::Part, QStringLiteral("零件-7"), nullptr);
     feed(records - records / 2, 101.5f);
     m_recorder->endBatch();
+    waitForSeal();
     return id;
+}
+
+bool RecordsFixture::waitForSeal() {
+    return QTest::qWaitFor([this] { return !m_recorder->sealing(); }, 30000);
 }
 
 }  // namespace vt::testing

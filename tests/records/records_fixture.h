@@ -27,6 +27,8 @@ class RecordsFixture {
     std::int64_t nowMs() const { return m_now.toMSecsSinceEpoch(); }
     // Runs an SQL statement on the file from outside the recorder.
     bool tamper(const QString& sql);
+    // Waits until every ended batch is sealed; false when a seal did not come.
+    bool waitForSeal();
     // A closed manual batch of `records` records with a note and a header change.
     std::int64_t closedBatch(int records);
 
