@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +18,7 @@
 
 #include "batch_chain.h"
 #include "batch_chart.h"
+#include "batch_closer.h"
 #include "batch_list_model.h"
 #include "batch_page.h"
 #include "batch_recorder.h"
@@ -124,6 +126,16 @@ void BenchLongBatch(const QString& folder) {
     std::printf("verifying its chain (%lld entries): median %.0f ms  max %.0f ms\n",
                 static_cast<long long>(vt::VerifyBatch(store, batch).entries),
                 Quantile(verify, 0.5), Quantile(verify, 1.0));
+
+    // The station stopping while a batch ends: the walk is cut short (the next start does it).
+    auto closer = std::make_unique<vt::BatchCloser>(path);
+    closer->start(id);
+    QThread::msleep(300);
+    QElapsedTimer stop;
+    stop.start();
+    closer.reset();
+    std::printf("stopping the station 300 ms into the walk: the closer gone after %.1f ms\n",
+                Ms(stop));
 
     auto page = std::make_unique<vt::BatchPage>(recorder);
     page->resize(1200, 800);

@@ -1,6 +1,7 @@
-// Takes the picture of the batch window after a program run on the simulated controller (its
-// curve 600 times faster than the clock), with a part number and a note: batch-window.png in
-// the folder given (default docs/screenshots). Runs on the offscreen platform unless another
+// Takes the pictures of the batch window after a program run on the simulated controller (its
+// curve 300 times faster than the clock), with a part number and a note: batch-window.png, and
+// batch-window-ending.png while the ended batch waits for its seal, in the folder given
+// (default docs/screenshots). Runs on the offscreen platform unless another
 // one is chosen.
 #include <QApplication>
 #include <QTableView>
@@ -22,6 +23,12 @@ int main(int argc, char** argv) {
     vt::testing::ProgramRun run(rig, dir.filePath(QStringLiteral("Records.db")), kTimeFactor);
     vt::BatchWindow window(run.recorder());
     window.show();
+    bool endingShown = false;
+    QObject::connect(&run.recorder(), &vt::BatchRecorder::batchesChanged, &window, [&] {
+        if (endingShown || !run.recorder().sealing()) return;
+        endingShown = true;
+        vt::bench::SaveScreenshot(window, folder, QStringLiteral("batch-window-ending.png"));
+    });
     if (!run.start()) return 1;
     run.recorder().setHeaderField(vt::HeaderField::Part, QStringLiteral("齿轮轴 GZ-40"), nullptr);
     run.recorder().setHeaderField(vt::HeaderField::Operator, QStringLiteral("李工"), nullptr);

@@ -77,6 +77,10 @@ void BatchCloser::run(std::int64_t batchId) {
     }
     {
         std::lock_guard lock(m_connectionMutex);
+        if (m_stop) {  // stopped before the walk began
+            m_result = Unread(result, QStringLiteral("已中止"));
+            return;
+        }
         m_connection = SqliteHandle(file.database());
     }
     {
