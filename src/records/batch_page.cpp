@@ -184,12 +184,12 @@ void BatchPage::showState() {
     m_export->button()->setEnabled(m_batch.has_value());
     m_printButton->setEnabled(m_batch.has_value());
     m_pdfButton->setEnabled(m_batch.has_value());
-    m_verdict->setText(open     ? QStringLiteral("进行中")
-                       : ending ? QStringLiteral("正在结束")
+    m_verdict->setText(open      ? QStringLiteral("进行中")
+                       : ending  ? QStringLiteral("正在结束")
                        : m_batch ? m_batch->verdict
                                  : QString());
-    m_integrity->setText(!m_batch ? QString()
-                         : ending ? QStringLiteral("校验中")
+    m_integrity->setText(!m_batch                       ? QString()
+                         : ending                       ? QStringLiteral("校验中")
                          : m_batch->integrity.isEmpty() ? QStringLiteral("未校验")
                                                         : m_batch->integrity);
 }

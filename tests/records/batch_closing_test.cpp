@@ -63,7 +63,7 @@ TEST(BatchClosingTest, NothingJoinsAnEndedBatchAndTheSealCoversItsEndEntry) {
     ExpectSealedOnce(*f.recorder().store(), id, 10);
 }
 
-// The station stopped while the batch was ending: the walk cut short, or a file from a version
+// The station stopped while the batch was ending: before its seal, or a file from a version
 // that wrote the end entry apart from ending the batch.
 struct StopCase {
     const char* name;
@@ -90,7 +90,7 @@ TEST_P(StopDuringEndTest, TheNextStartSealsTheBatchInsteadOfResumingIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, StopDuringEndTest,
-    ::testing::Values(StopCase{"walk_cut_short", ""},
+    ::testing::Values(StopCase{"stopped_before_the_seal", ""},
                       StopCase{"end_entry_in_an_open_batch",
                                "update batches set ended_ms = null, record_count = 0"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -38,8 +38,7 @@ bool ProgramRun::start() {
 }
 
 bool ProgramRun::waitForEnd(int ms) {
-    return QTest::qWaitFor([this] { return !m_recorder.openBatch() && !m_recorder.sealing(); },
-                           ms);
+    return QTest::qWaitFor([this] { return !m_recorder.openBatch() && !m_recorder.sealing(); }, ms);
 }
 
 }  // namespace vt::testing
