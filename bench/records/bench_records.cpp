@@ -35,25 +35,38 @@ const QDateTime kStart(QDate(2026, 1, 5), QTime(6, 0, 0));
 
 double Ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
 
-// The UI thread's longest gap between turns of a 1 ms timer, from just before `begin` runs on
-// the UI thread until `done` holds.
-double LongestStall(const std::function<void()>& begin, const std::function<bool()>& done) {
+// Gaps between turns of a 1 ms timer on the UI thread.
+struct Stalls {
+    double longest = 0.0;
+    double longestAtMs = 0.0;  // when it ended, from the probe's start
+    int over5Ms = 0;
+};
+
+// The UI thread's stalls from just before `begin` runs on it until `done` holds.
+Stalls MeasureStalls(const std::function<void()>& begin, const std::function<bool()>& done) {
     QEventLoop loop;
     QElapsedTimer since;
-    double longest = 0.0;
+    QElapsedTimer total;
+    Stalls stalls;
     QTimer probe;
     probe.setTimerType(Qt::PreciseTimer);
     probe.setInterval(1);
     QObject::connect(&probe, &QTimer::timeout, &loop, [&] {
-        longest = std::max(longest, Ms(since));
+        const double gap = Ms(since);
         since.restart();
+        stalls.over5Ms += gap > 5.0;
+        if (gap > stalls.longest) {
+            stalls.longest = gap;
+            stalls.longestAtMs = Ms(total);
+        }
         if (done()) loop.quit();
     });
     QTimer::singleShot(20, &loop, begin);
     since.start();
+    total.start();
     probe.start();
     loop.exec();
-    return longest;
+    return stalls;
 }
 
 void BenchTick(const QString& folder) {
@@ -108,7 +121,7 @@ void BenchLongBatch(const QString& folder) {
     const std::int64_t id = recorder.openBatch()->id;
     QElapsedTimer end;
     double endCall = 0.0;
-    const double stall = LongestStall(
+    const Stalls stalls = MeasureStalls(
         [&] {
             end.start();
             recorder.endBatch();
@@ -117,8 +130,10 @@ void BenchLongBatch(const QString& folder) {
         [&] { return end.isValid() && !recorder.sealing(); });
     std::printf(
         "ending it: end entry %.1f ms on the UI thread, sealed after %.0f ms (verification and "
-        "evaluation on a worker thread); longest UI-thread stall meanwhile %.1f ms\n",
-        endCall, Ms(end), stall);
+        "evaluation on a worker thread)\n"
+        "    UI thread meanwhile (1 ms timer): longest stall %.1f ms (%.0f ms into the probe), "
+        "%d stalls above 5 ms\n",
+        endCall, Ms(end), stalls.longest, stalls.longestAtMs, stalls.over5Ms);
 
     const vt::BatchStore& store = *recorder.store();
     const vt::BatchSummary batch = *store.batch(id);
@@ -173,7 +188,7 @@ void BenchList(const QString& folder) {
         now = now.addSecs(30);
         recorder.endBatch();
     }
-    LongestStall([] {}, [&] { return !recorder.sealing(); });
+    MeasureStalls([] {}, [&] { return !recorder.sealing(); });
     vt::BatchListModel model;
     QTableView view;
     view.setModel(&model);
@@ -195,8 +210,10 @@ int main(int argc, char** argv) {
     vt::bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    BenchTick(dir.path());
-    BenchLongBatch(dir.path());
-    BenchList(dir.path());
+    // One part alone when named: tick, batch or list.
+    const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (only.isEmpty() || only == QStringLiteral("tick")) BenchTick(dir.path());
+    if (only.isEmpty() || only == QStringLiteral("batch")) BenchLongBatch(dir.path());
+    if (only.isEmpty() || only == QStringLiteral("list")) BenchList(dir.path());
     return 0;
 }

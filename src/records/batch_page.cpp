@@ -182,8 +182,9 @@ void BatchPage::showState() {
     m_noteButton->setEnabled(open);
     m_signButton->setEnabled(m_batch && !open && !ending);
     m_export->button()->setEnabled(m_batch.has_value());
-    m_printButton->setEnabled(m_batch.has_value());
-    m_pdfButton->setEnabled(m_batch.has_value());
+    // A report waits for the verdict and the seal.
+    m_printButton->setEnabled(m_batch && !ending);
+    m_pdfButton->setEnabled(m_batch && !ending);
     m_verdict->setText(open      ? QStringLiteral("进行中")
                        : ending  ? QStringLiteral("正在结束")
                        : m_batch ? m_batch->verdict

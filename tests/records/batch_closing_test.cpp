@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,6 +108,7 @@ TEST(BatchClosingTest, ThePageShowsTheBatchEndingUntilItsSealComes) {
     auto* integrity = test::Find<QLabel>(&page, QStringLiteral("BatchIntegrity"));
     EXPECT_EQ(verdict->text(), QStringLiteral("正在结束"));
     EXPECT_EQ(integrity->text(), QStringLiteral("校验中"));
+    EXPECT_FALSE(test::Find<QPushButton>(&page, QStringLiteral("CommandPrintReport"))->isEnabled());
     ASSERT_TRUE(f.waitForSeal());
     EXPECT_EQ(verdict->text(), QStringLiteral("无判定"));
     EXPECT_EQ(integrity->text(), QStringLiteral("记录完整"));
