@@ -119,6 +119,13 @@ void BenchLongBatch(const QString& folder) {
     std::printf("filling a batch of %d records through the recorder: %.1f s (%.1f us per record)\n",
                 kRecords, Ms(fill) / 1000, Ms(fill) * 1000 / kRecords);
     const std::int64_t id = recorder.openBatch()->id;
+    QElapsedTimer idle;
+    const Stalls quiet = MeasureStalls([&] { idle.start(); },
+                                       [&] { return idle.isValid() && idle.elapsed() > 3000; });
+    std::printf(
+        "UI thread with nothing to do for 3 s (1 ms timer): longest stall %.1f ms, %d stalls "
+        "above 5 ms\n",
+        quiet.longest, quiet.over5Ms);
     QElapsedTimer end;
     double endCall = 0.0;
     const Stalls stalls = MeasureStalls(

@@ -78,7 +78,8 @@ struct FaultCase {
     std::function<bool(SmallDisk&)> heal;
 };
 
-class RecordsFaultTest : public ::testing::TestWithParam<FaultCase> {
+// A station (logger and recorder) with its records on the small disk, the rings elsewhere.
+class RecordsFault : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!m_disk.mounted())
@@ -120,6 +121,8 @@ class RecordsFaultTest : public ::testing::TestWithParam<FaultCase> {
     std::unique_ptr<DataLogger> m_logger;
     std::unique_ptr<BatchRecorder> m_recorder;
 };
+
+class RecordsFaultTest : public RecordsFault, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(RecordsFaultTest, TheStationGoesOnAndTheBatchResumesWhenTheFileIsBack) {
     const FaultCase& c = GetParam();
@@ -177,5 +180,26 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"disk_full", false, [](SmallDisk& d) { return d.fill(); },
                   [](SmallDisk& d) { return d.unfill(); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The disk fills between the end entry and the seal: the seal waits for room, comes once.
+TEST_F(RecordsFault, ASealRefusedByAFullDiskComesOnceTheDiskHasRoom) {
+    ASSERT_TRUE(m_recorder->startManual(m_recorder->proposal(), nullptr));
+    const std::int64_t id = m_recorder->openBatch()->id;
+    seconds(5);
+    ASSERT_TRUE(m_recorder->endBatch());
+    ASSERT_TRUE(m_disk.fill());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_recorder->usable(); }, kWaitMs));
+    EXPECT_TRUE(m_recorder->sealing());
+    ASSERT_TRUE(m_disk.unfill());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_recorder->usable() && !m_recorder->sealing(); },
+                                kWaitMs));
+    const BatchStore& store = *m_recorder->store();
+    const BatchSummary batch = *store.batch(id);
+    EXPECT_EQ(batch.integrity, QStringLiteral("记录完整"));
+    EXPECT_TRUE(VerifyBatch(store, batch).holds);
+    int seals = 0;
+    for (const StoredEntry& s : store.entries(id)) seals += s.entry.kind == EntryKind::Seal;
+    EXPECT_EQ(seals, 1);
+}
 
 }  // namespace
