@@ -1,6 +1,9 @@
 #include "batch_closer.h"
 
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <QSqlDriver>
 #include <QThread>
@@ -11,6 +14,9 @@
 namespace vt {
 
 namespace {
+
+// The walk's nice value: on a busy machine the UI thread gets the processor first.
+constexpr int kWalkNice = 10;
 
 sqlite3* SqliteHandle(const QSqlDatabase& db) {
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
@@ -63,11 +69,13 @@ bool BatchCloser::start(std::int64_t batchId) {
     m_stop = false;
     m_thread = QThread::create([this, batchId] { run(batchId); });
     connect(m_thread, &QThread::finished, this, &BatchCloser::collect);
-    m_thread->start(QThread::LowPriority);
+    m_thread->start();
     return true;
 }
 
 void BatchCloser::run(std::int64_t batchId) {
+    // Linux keeps a nice value per thread.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)), kWalkNice);
     ClosingResult result;
     result.batchId = batchId;
     RecordsFile file(m_path, RecordsFile::Mode::Reader);
