@@ -171,7 +171,12 @@ void BatchPage::showBatch(std::int64_t id) {
     }
     loadChart(0, 0);
     // An ending batch is being evaluated off the UI thread; batchClosed brings the result.
-    if (!m_batch->ending()) QTimer::singleShot(0, this, &BatchPage::evaluate);
+    if (!m_batch->ending())
+        QTimer::singleShot(0, this, &BatchPage::evaluate);
+    else
+        m_facts->setText(QStringLiteral("结束 %1, 记录 %2 条\n正在校验和评定")
+                             .arg(When(m_batch->endedMs))
+                             .arg(m_batch->recordCount));
 }
 
 void BatchPage::showState() {
