@@ -12,7 +12,7 @@ packages=(
   libmosquitto-dev mosquitto mosquitto-clients openssl
   qt6-translations-l10n
   dpkg-dev lintian appstream
-  sqlite3
+  sqlite3 libsqlite3-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -137,7 +137,7 @@ void BatchRecorder::appendSecond(const ClockReading& reading, const std::array<f
     r.values = values;
     const QByteArray hash = ChainHash(m_head, RecordEntry(r));
     if (!m_store->appendRecord(m_open->id, r, hash)) {
-        failed(QStringLiteral("记录文件写入失败: %1").arg(m_file.database().lastError().text()));
+        failed(QStringLiteral("记录文件写入失败: %1").arg(m_store->recordError()));
         return;
     }
     m_seq = r.seq;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -41,12 +42,28 @@ inline const QByteArray Sign = QByteArrayLiteral("sign");
 QByteArray ChainGenesis();
 
 QByteArray CanonicalBytes(const ChainEntry& entry);
+void AppendCanonicalBytes(QByteArray& out, const ChainEntry& entry);
 
 // SHA-256 over `previous` and the entry's canonical bytes.
 QByteArray ChainHash(const QByteArray& previous, const ChainEntry& entry);
 
+// Hashes entry after entry with one hash state and one line buffer, for walks over a whole
+// chain; the same hashes as ChainHash.
+class ChainHasher {
+  public:
+    // The 32-byte hash into `out`.
+    void hash(QByteArrayView previous, const ChainEntry& entry, QByteArray& out);
+
+  private:
+    QCryptographicHash m_sha{QCryptographicHash::Sha256};
+    QByteArray m_line;
+};
+
 // The payload of a one-second record: "date;time;v1;...;v8".
 QByteArray RecordPayload(double date, double time, const std::array<float, 8>& values);
+// The same, in place of what `out` held (its buffer is kept).
+void WriteRecordPayload(QByteArray& out, double date, double time,
+                        const std::array<float, 8>& values);
 
 // Walks a chain one entry at a time, comparing each stored hash with the one recomputed from
 // the start, and keeps the first entry that does not match (a changed entry, a missing or an
@@ -67,7 +84,9 @@ class ChainWalk {
   private:
     void fail(std::int64_t seq, const QString& problem);
 
+    ChainHasher m_hasher;
     QByteArray m_head = ChainGenesis();
+    QByteArray m_before;
     std::int64_t m_entries = 0;
     std::int64_t m_firstBad = 0;
     QString m_problem;

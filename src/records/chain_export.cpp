@@ -27,10 +27,14 @@ ChainExportWriter::ChainExportWriter(const QString& batchNumber) {
 }
 
 void ChainExportWriter::add(const StoredEntry& stored) {
-    m_bytes.append(stored.hash.toHex())
-        .append('\t')
-        .append(CanonicalBytes(stored.entry))
-        .append('\n');
+    static constexpr char kDigits[] = "0123456789abcdef";
+    for (const char byte : stored.hash) {
+        const auto b = static_cast<unsigned char>(byte);
+        m_bytes.append(kDigits[b >> 4]).append(kDigits[b & 0xf]);
+    }
+    m_bytes.append('\t');
+    AppendCanonicalBytes(m_bytes, stored.entry);
+    m_bytes.append('\n');
 }
 
 bool ParseExportLine(const QByteArray& line, StoredEntry& out) {
