@@ -1,9 +1,10 @@
 #include "batch_bands.h"
 
 #include <limits>
+#include <string>
 
 #include "minute_table.h"
-#include "record_reader.h"
+#include "sqlite_statement.h"
 
 namespace vt {
 
@@ -16,14 +17,18 @@ class BandBuilder {
     BandBuilder(std::int64_t fromMs, std::int64_t toMs, int width, const std::vector<int>& columns)
         : m_from(fromMs), m_to(toMs), m_width(width), m_columns(columns), m_bands(width) {}
 
-    void addRecord(const BatchRecord& r) {
-        if (inRange(r.timeMs)) merge(column(r.timeMs), r.timeMs, r.values, r.values);
+    // A record's values of the asked columns, in their order.
+    void addRecord(std::int64_t t, const std::vector<float>& values) {
+        const auto value = [&](std::size_t i) { return values[i]; };
+        if (inRange(t)) merge(column(t), t, value, value);
     }
     // False when the span is cut by a column's or the range's edge.
     bool addSpan(const MinuteSpan& s) {
         if (!inRange(s.firstMs) || !inRange(s.lastMs) || column(s.firstMs) != column(s.lastMs))
             return false;
-        merge(column(s.firstMs), s.firstMs, s.low, s.high);
+        merge(
+            column(s.firstMs), s.firstMs, [&](std::size_t i) { return s.low[m_columns[i]]; },
+            [&](std::size_t i) { return s.high[m_columns[i]]; });
         return true;
     }
 
@@ -39,22 +44,19 @@ class BandBuilder {
     int column(std::int64_t t) const {
         return static_cast<int>((t - m_from) * (m_width - 1) / (m_to - m_from));
     }
-    void merge(int c, std::int64_t t, const std::array<float, 8>& low,
-               const std::array<float, 8>& high) {
+    template <typename Low, typename High>
+    void merge(int c, std::int64_t t, Low low, High high) {
         ColumnBand& band = m_bands[static_cast<std::size_t>(c)];
         if (band.low.empty()) {
             band.column = c;
             band.firstMs = t;
-            for (int k : m_columns) {
-                band.low.push_back(low[k]);
-                band.high.push_back(high[k]);
-            }
-            return;
+            band.low.resize(m_columns.size(), std::numeric_limits<float>::quiet_NaN());
+            band.high = band.low;
         }
         band.firstMs = std::min(band.firstMs, t);
         for (std::size_t i = 0; i < m_columns.size(); ++i) {
-            band.low[i] = Lower(band.low[i], low[m_columns[i]]);
-            band.high[i] = Higher(band.high[i], high[m_columns[i]]);
+            band.low[i] = Lower(band.low[i], low(i));
+            band.high[i] = Higher(band.high[i], high(i));
         }
     }
 
@@ -65,16 +67,45 @@ class BandBuilder {
     std::vector<ColumnBand> m_bands;
 };
 
+// Reads only the time and the asked value columns of a run of records: half the work of a
+// whole record.
+class ValueReader {
+  public:
+    ValueReader(sqlite3* db, const std::vector<int>& columns)
+        : m_sql(Sql(columns)), m_select(db, m_sql.c_str()), m_values(columns.size()) {}
+
+    template <typename Visit>
+    void read(std::int64_t batch, std::int64_t first, std::int64_t last, Visit visit) {
+        m_select.reset().bind(1, batch).bind(2, first).bind(3, last);
+        while (m_select.step()) {
+            for (std::size_t i = 0; i < m_values.size(); ++i)
+                m_values[i] = static_cast<float>(m_select.real(1 + static_cast<int>(i)));
+            visit(m_select.int64(0), m_values);
+        }
+    }
+
+  private:
+    static std::string Sql(const std::vector<int>& columns) {
+        std::string sql = "select t";
+        for (int k : columns) sql += ", v" + std::to_string(k + 1);
+        return sql + " from records where batch = ?1 and seq >= ?2 and seq <= ?3";
+    }
+
+    std::string m_sql;
+    SqliteStatement m_select;
+    std::vector<float> m_values;
+};
+
 }  // namespace
 
 std::vector<ColumnBand> ReadBands(sqlite3* db, std::int64_t batch, std::int64_t fromMs,
                                   std::int64_t toMs, int width, const std::vector<int>& columns) {
     BandBuilder builder(fromMs, toMs, width, columns);
-    RecordReader reader(db);
+    ValueReader reader(db, columns);
     const auto readRecords = [&](std::int64_t first, std::int64_t last) {
-        reader.select(batch, first, last);
-        BatchRecord r;
-        while (reader.next(r)) builder.addRecord(r);
+        reader.read(batch, first, last, [&](std::int64_t t, const std::vector<float>& values) {
+            builder.addRecord(t, values);
+        });
     };
     MinuteTable spans(db);
     // Neighbouring spans that cannot be used are read as one run of records.
@@ -92,7 +123,7 @@ std::vector<ColumnBand> ReadBands(sqlite3* db, std::int64_t batch, std::int64_t 
         }
     }
     if (runLast >= runFirst) readRecords(runFirst, runLast);
-    readRecords(spans.coveredUpTo(batch) + 1, RecordReader::kLast);
+    readRecords(spans.coveredUpTo(batch) + 1, std::numeric_limits<std::int64_t>::max());
     return builder.take();
 }
 

@@ -4,7 +4,6 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QVariant>
-#include <cstring>
 
 #include "batch_bands.h"
 #include "record_appender.h"
@@ -175,8 +174,12 @@ bool BatchStore::appendEntry(std::int64_t batch, const StoredEntry& s) {
 }
 
 bool BatchStore::appendRecord(std::int64_t batch, const BatchRecord& r, const QByteArray& hash) {
+    return appender().append(batch, r, hash);
+}
+
+RecordAppender& BatchStore::appender() {
     if (!m_appender) m_appender = std::make_unique<RecordAppender>(SqliteHandle(m_db));
-    return m_appender->append(batch, r, hash);
+    return *m_appender;
 }
 
 QString BatchStore::recordError() const { return SqliteError(SqliteHandle(m_db)); }
@@ -199,8 +202,9 @@ bool BatchStore::updateHeader(std::int64_t batch, const BatchHeader& header) {
 }
 
 bool BatchStore::close(const BatchSummary& b) {
-    // The last minute's span; without it the chart reads that minute's records.
-    if (m_appender) m_appender->finish(b.id);
+    // The last minute's span (and any a station before spans left out): without them the chart
+    // reads those records.
+    appender().finish(b.id);
     QSqlQuery q(m_db);
     q.prepare(
         QStringLiteral("update batches set ended_ms = ?, verdict = ?, integrity = ?, "
@@ -253,9 +257,7 @@ void BatchStore::walk(std::int64_t batch,
         stored.entry.seq = r.seq;
         stored.entry.timeMs = r.timeMs;
         WriteRecordPayload(stored.entry.payload, r.date, r.time, r.values);
-        const QByteArrayView hash = reader.hash();
-        stored.hash.resize(hash.size());
-        std::memcpy(stored.hash.data(), hash.data(), static_cast<std::size_t>(hash.size()));
+        CopyBytes(reader.hash(), stored.hash);
         visit(stored);
     }
     while (next != others.end()) visit(*next++);

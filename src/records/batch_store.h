@@ -84,6 +84,7 @@ class BatchStore {
 
   private:
     std::vector<BatchSummary> select(const QString& where, const QVariantList& binds) const;
+    RecordAppender& appender();
 
     QSqlDatabase m_db;
     std::unique_ptr<RecordAppender> m_appender;  // made with the first record appended

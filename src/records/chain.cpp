@@ -12,21 +12,26 @@ namespace vt {
 
 namespace {
 
+// The longest number std::to_chars writes (shortest round-trip) fits in this.
+constexpr int kNumberChars = 32;
+
+template <typename Number>
+char* PutNumber(char* at, Number value) {
+    return std::to_chars(at, at + kNumberChars, value).ptr;
+}
+
 template <typename Number>
 void AppendNumber(QByteArray& out, Number value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, static_cast<qsizetype>(result.ptr - buffer));
+    char buffer[kNumberChars];
+    out.append(buffer, PutNumber(buffer, value) - buffer);
 }
 
 // The file keeps a NaN as null and -0 as 0 (SQLite does), so a record's payload writes every
 // NaN as "nan" and a zero without its sign, as the value will read back.
 template <typename Number>
-void AppendValue(QByteArray& out, Number value) {
-    if (std::isnan(value))
-        AppendNumber(out, std::numeric_limits<Number>::quiet_NaN());
-    else
-        AppendNumber(out, value == 0 ? Number(0) : value);
+char* PutValue(char* at, Number value) {
+    if (std::isnan(value)) return PutNumber(at, std::numeric_limits<Number>::quiet_NaN());
+    return PutNumber(at, value == 0 ? Number(0) : value);
 }
 
 }  // namespace
@@ -59,9 +64,12 @@ void ChainHasher::hash(QByteArrayView previous, const ChainEntry& entry, QByteAr
     m_sha.reset();
     m_sha.addData(previous);
     m_sha.addData(m_line);
-    const QByteArrayView result = m_sha.resultView();
-    out.resize(result.size());
-    std::memcpy(out.data(), result.data(), static_cast<std::size_t>(result.size()));
+    CopyBytes(m_sha.resultView(), out);
+}
+
+void CopyBytes(QByteArrayView from, QByteArray& to) {
+    to.resize(from.size());
+    std::memcpy(to.data(), from.data(), static_cast<std::size_t>(from.size()));
 }
 
 QByteArray RecordPayload(double date, double time, const std::array<float, 8>& values) {
@@ -73,17 +81,20 @@ QByteArray RecordPayload(double date, double time, const std::array<float, 8>& v
 
 void WriteRecordPayload(QByteArray& out, double date, double time,
                         const std::array<float, 8>& values) {
-    out.resize(0);
-    AppendValue(out, date);
-    out.append(';');
-    AppendValue(out, time);
+    char buffer[(2 + 8) * (kNumberChars + 1)];
+    char* at = PutValue(buffer, date);
+    *at++ = ';';
+    at = PutValue(at, time);
     for (float v : values) {
-        out.append(';');
-        AppendValue(out, v);
+        *at++ = ';';
+        at = PutValue(at, v);
     }
+    out.resize(0);
+    out.append(buffer, at - buffer);
 }
 
-bool ChainWalk::step(const ChainEntry& entry, const QByteArray& storedHash) {
+bool ChainWalk::step(const ChainEntry& entry, const QByteArray& storedHash,
+                     QByteArrayView recomputed) {
     ++m_entries;
     if (!holds()) return false;
     const std::int64_t expected = m_entries;
@@ -93,7 +104,7 @@ bool ChainWalk::step(const ChainEntry& entry, const QByteArray& storedHash) {
         return false;
     }
     m_before.swap(m_head);
-    m_hasher.hash(m_before, entry, m_head);
+    CopyBytes(recomputed, m_head);
     if (m_head != storedHash) {
         fail(entry.seq, QStringLiteral("内容与校验值不符"));
         return false;

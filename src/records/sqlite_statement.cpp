@@ -69,9 +69,10 @@ std::int64_t SqliteStatement::int64(int column) const {
 }
 
 double SqliteStatement::real(int column) const {
-    if (sqlite3_column_type(m_stmt, column) == SQLITE_NULL)
+    const double value = sqlite3_column_double(m_stmt, column);
+    if (value == 0.0 && sqlite3_column_type(m_stmt, column) == SQLITE_NULL)
         return std::numeric_limits<double>::quiet_NaN();
-    return sqlite3_column_double(m_stmt, column);
+    return value;
 }
 
 QByteArrayView SqliteStatement::blob(int column) const {
