@@ -9,8 +9,8 @@
 #include <atomic>
 
 #include "minute_table.h"
-#include "records_checkpoint.h"
 #include "sqlite_statement.h"
+#include "wal_checkpoint.h"
 
 namespace vt {
 
@@ -84,7 +84,7 @@ bool RecordsFile::prepareStation() {
     if (!q.exec(QStringLiteral("pragma synchronous=NORMAL")) ||
         !q.exec(QLatin1String(MinuteTableSchema())))
         return fail(QStringLiteral("记录文件无法写入: %1").arg(q.lastError().text()));
-    m_checkpoint = std::make_unique<RecordsCheckpoint>(SqliteHandle(database()), m_path);
+    m_checkpoint = std::make_unique<WalCheckpoint>(SqliteHandle(database()), m_path);
     return true;
 }
 

@@ -7,7 +7,7 @@
 
 namespace vt {
 
-class RecordsCheckpoint;
+class WalCheckpoint;
 
 // The records file: its own SQLite file (WAL journal) holding every batch with its records and
 // chain. Nothing in it is ever overwritten or deleted by the station. A file that exists but is
@@ -55,7 +55,7 @@ class RecordsFile {
     Mode m_mode;
     QString m_connection;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<RecordsCheckpoint> m_checkpoint;
+    std::unique_ptr<WalCheckpoint> m_checkpoint;
     QString m_problem;
     QString m_keptAside;
     bool m_heldElsewhere = false;

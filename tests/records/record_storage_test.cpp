@@ -8,8 +8,8 @@
 #include <limits>
 
 #include "batch_chain.h"
-#include "records_checkpoint.h"
 #include "records_fixture.h"
+#include "wal_checkpoint.h"
 
 using namespace vt;
 
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Zooms, MinuteSpanBandsTest,
                                            Zoom{"seconds_apart", 100, 700, 1000}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RecordsCheckpointTest, CopiesTheLogBackOnItsOwnThread) {
+TEST(WalCheckpointTest, CopiesTheLogBackOnItsOwnThread) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("log.db"));
     sqlite3* db = nullptr;
@@ -186,12 +186,12 @@ TEST(RecordsCheckpointTest, CopiesTheLogBackOnItsOwnThread) {
     sqlite3_exec(db, "pragma journal_mode=WAL; create table t (v BLOB)", nullptr, nullptr, nullptr);
     const qint64 before = QFileInfo(path).size();
     {
-        RecordsCheckpoint checkpoint(db, path, 20);
+        WalCheckpoint checkpoint(db, path, 20, std::chrono::milliseconds(50));
         for (int n = 0; n < 100; ++n)
             sqlite3_exec(db, "insert into t values (zeroblob(2000))", nullptr, nullptr, nullptr);
-        QTRY_VERIFY(checkpoint.passes() > 0);
+        // The writer never copies the log itself; only the thread makes the file grow.
+        QTRY_VERIFY(QFileInfo(path).size() >= before + 100 * 2000);
     }
-    EXPECT_GT(QFileInfo(path).size(), before + 20 * 2000);
     sqlite3_close(db);
 }
 

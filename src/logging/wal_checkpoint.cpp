@@ -1,4 +1,4 @@
-#include "records_checkpoint.h"
+#include "wal_checkpoint.h"
 
 #include <sqlite3.h>
 
@@ -10,16 +10,18 @@ constexpr int kBusyTimeoutMs = 5000;
 
 }  // namespace
 
-RecordsCheckpoint::RecordsCheckpoint(sqlite3* writer, QString path, int pages,
-                                     std::chrono::milliseconds every)
+WalCheckpoint::WalCheckpoint(sqlite3* writer, QString path, int pages,
+                             std::chrono::milliseconds every)
     : m_writer(writer), m_pages(pages) {
-    sqlite3_wal_autocheckpoint(m_writer, 0);
-    sqlite3_wal_hook(m_writer, &RecordsCheckpoint::LogGrew, this);
+    if (m_writer) {
+        sqlite3_wal_autocheckpoint(m_writer, 0);
+        sqlite3_wal_hook(m_writer, &WalCheckpoint::LogGrew, this);
+    }
     m_thread = std::thread([this, path = std::move(path), every] { run(path, every); });
 }
 
-RecordsCheckpoint::~RecordsCheckpoint() {
-    sqlite3_wal_hook(m_writer, nullptr, nullptr);
+WalCheckpoint::~WalCheckpoint() {
+    if (m_writer) sqlite3_wal_hook(m_writer, nullptr, nullptr);
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_stop = true;
@@ -29,8 +31,8 @@ RecordsCheckpoint::~RecordsCheckpoint() {
 }
 
 // Called by SQLite on the writer's thread after each commit, with the log's length in pages.
-int RecordsCheckpoint::LogGrew(void* self, sqlite3*, const char*, int pages) {
-    auto* me = static_cast<RecordsCheckpoint*>(self);
+int WalCheckpoint::LogGrew(void* self, sqlite3*, const char*, int pages) {
+    auto* me = static_cast<WalCheckpoint*>(self);
     if (pages >= me->m_pages) {
         {
             const std::lock_guard<std::mutex> lock(me->m_mutex);
@@ -41,7 +43,7 @@ int RecordsCheckpoint::LogGrew(void* self, sqlite3*, const char*, int pages) {
     return SQLITE_OK;
 }
 
-void RecordsCheckpoint::run(const QString& path, std::chrono::milliseconds every) {
+void WalCheckpoint::run(const QString& path, std::chrono::milliseconds every) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
         SQLITE_OK) {
@@ -60,6 +62,7 @@ void RecordsCheckpoint::run(const QString& path, std::chrono::milliseconds every
             ++m_passes;
         }
         lock.lock();
+        m_wake.wait_for(lock, kGap, [this] { return m_stop; });
     }
     lock.unlock();
     sqlite3_close(db);

@@ -13,8 +13,8 @@ namespace vt {
 // The SQLite connection under a QSQLITE connection; null for a closed one or another driver.
 sqlite3* SqliteHandle(const QSqlDatabase& db);
 
-// One prepared statement on a raw SQLite connection, for the bulk reads and the per-second
-// writes where a QVariant per value costs more than the work itself. Parameters count from 1,
+// One prepared statement on a raw SQLite connection, for bulk reads and per-second writes where
+// a QVariant per value costs more than the work itself. Parameters count from 1,
 // columns from 0. A statement that did not prepare steps to nothing and runs as a failure.
 class SqliteStatement {
   public:
