@@ -7,7 +7,9 @@
 #include "prepared_statement.h"
 #include "ring_rule.h"
 #include "station_db_log.h"
+#include "sqlite_statement.h"
 #include "station_queries.h"
+#include "wal_checkpoint.h"
 
 namespace vt {
 
@@ -32,11 +34,17 @@ struct RingWriter::Session {
                 PreparedStatement(connection.database(), queries::WritePosition(Ring::TenSecond))} {
     }
 
+    // The log copied back on a thread of its own, so no record's commit waits for an fsync.
+    void copyLogAside(const QString& path) {
+        checkpoint = std::make_unique<WalCheckpoint>(SqliteHandle(connection.database()), path);
+    }
+
     DbConnection connection;
     PreparedStatement positions;
     PreparedStatement addPositions;
     std::array<PreparedStatement, 2> records;
     std::array<PreparedStatement, 2> marks;
+    std::unique_ptr<WalCheckpoint> checkpoint;  // stops before the connection closes
 };
 
 RingWriter::RingWriter(QString path) : m_database(std::move(path)) {}
@@ -62,6 +70,7 @@ bool RingWriter::openSession() {
     if (!m_database.prepare()) return false;
     m_session = std::make_unique<Session>(m_database.connect(QStringLiteral("logger")));
     if (!m_session->connection.isOpen() || !m_session->positions.exec()) return false;
+    m_session->copyLogAside(m_database.path());
     QSqlQuery& row = m_session->positions.query();
     if (row.next()) {
         m_newest[0] = row.value(queries::PositionColumn(Ring::Second)).toInt();

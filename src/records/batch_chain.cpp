@@ -3,6 +3,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "chain_hash_ahead.h"
+
 namespace vt {
 
 ChainCheck VerifyBatch(const BatchStore& store, const BatchSummary& batch) {
@@ -10,14 +12,16 @@ ChainCheck VerifyBatch(const BatchStore& store, const BatchSummary& batch) {
     check.batchNumber = batch.number();
     ChainWalk walk;
     QString sealedHead;
-    store.walk(batch.id, [&](const StoredEntry& stored) {
-        StepCheck(walk, check, stored);
+    ChainHashAhead ahead([&](const StoredEntry& stored, QByteArrayView recomputed) {
+        StepCheck(walk, check, stored, recomputed);
         if (stored.entry.kind == EntryKind::Seal)
             sealedHead = QJsonDocument::fromJson(stored.entry.payload)
                              .object()
                              .value(QStringLiteral("head"))
                              .toString();
     });
+    store.walk(batch.id, [&](const StoredEntry& stored) { ahead.add(stored); });
+    ahead.finish();
     FinishCheck(walk, check);
     if (check.holds && !batch.isOpen() && sealedHead != batch.seal) {
         check.holds = false;

@@ -166,7 +166,7 @@ void BatchRecorder::appendSecond(const ClockReading& reading, const std::array<f
     r.values = values;
     const QByteArray hash = ChainHash(m_head, RecordEntry(r));
     if (!m_store->appendRecord(m_open->id, r, hash)) {
-        writeFailed();
+        writeFailed(m_store->recordError());
         return;
     }
     m_seq = r.seq;
@@ -335,8 +335,8 @@ bool BatchRecorder::inTransaction(const std::function<bool()>& work) {
     return false;
 }
 
-void BatchRecorder::writeFailed() {
-    const QString why = m_file.database().lastError().text();
+void BatchRecorder::writeFailed(QString why) {
+    if (why.isEmpty()) why = m_file.database().lastError().text();
     m_file.database().rollback();
     failed(QStringLiteral("记录文件写入失败: %1").arg(why));
 }

@@ -114,7 +114,8 @@ class BatchRecorder : public QObject {
                   const QJsonObject& payload, std::int64_t timeMs);
     void loadOpenBatch();
     void failed(const QString& problem);
-    void writeFailed();
+    // `why` empty: the connection's last error.
+    void writeFailed(QString why = {});
     void retryFile();
     std::int64_t now() const;
     void remember(const BatchHeader& header);

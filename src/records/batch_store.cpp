@@ -5,6 +5,10 @@
 #include <QSqlError>
 #include <QVariant>
 
+#include "batch_bands.h"
+#include "record_appender.h"
+#include "record_reader.h"
+
 namespace vt {
 
 namespace {
@@ -72,6 +76,8 @@ ChainEntry RecordEntry(const BatchRecord& r) {
 }
 
 BatchStore::BatchStore(QSqlDatabase db) : m_db(std::move(db)) {}
+
+BatchStore::~BatchStore() = default;
 
 std::int64_t BatchStore::create(const BatchSummary& b) {
     if (numberTaken(b.number())) return 0;
@@ -168,23 +174,15 @@ bool BatchStore::appendEntry(std::int64_t batch, const StoredEntry& s) {
 }
 
 bool BatchStore::appendRecord(std::int64_t batch, const BatchRecord& r, const QByteArray& hash) {
-    if (!m_insertRecord) {
-        m_insertRecord.emplace(m_db);
-        m_insertRecord->prepare(QStringLiteral(
-            "insert into records (batch, seq, t, r_date, r_time, v1, v2, v3, v4, v5, v6, v7, v8, "
-            "hash) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    }
-    QSqlQuery& q = *m_insertRecord;
-    int i = 0;
-    q.bindValue(i++, QVariant::fromValue<qint64>(batch));
-    q.bindValue(i++, QVariant::fromValue<qint64>(r.seq));
-    q.bindValue(i++, QVariant::fromValue<qint64>(r.timeMs));
-    q.bindValue(i++, r.date);
-    q.bindValue(i++, r.time);
-    for (float v : r.values) q.bindValue(i++, static_cast<double>(v));
-    q.bindValue(i++, hash);
-    return q.exec();
+    return appender().append(batch, r, hash);
 }
+
+RecordAppender& BatchStore::appender() {
+    if (!m_appender) m_appender = std::make_unique<RecordAppender>(SqliteHandle(m_db));
+    return *m_appender;
+}
+
+QString BatchStore::recordError() const { return SqliteError(SqliteHandle(m_db)); }
 
 std::pair<std::int64_t, QByteArray> BatchStore::chainEnd(std::int64_t batch) const {
     QSqlQuery q(m_db);
@@ -204,6 +202,9 @@ bool BatchStore::updateHeader(std::int64_t batch, const BatchHeader& header) {
 }
 
 bool BatchStore::close(const BatchSummary& b) {
+    // The last minute's span (and any a station before spans left out): without them the chart
+    // reads those records.
+    appender().finish(b.id);
     QSqlQuery q(m_db);
     q.prepare(
         QStringLiteral("update batches set ended_ms = ?, verdict = ?, integrity = ?, "
@@ -237,22 +238,10 @@ bool BatchStore::setIntegrity(std::int64_t batch, const QString& text) {
 
 void BatchStore::records(std::int64_t batch, std::int64_t afterSeq, int limit,
                          const std::function<void(const BatchRecord&)>& visit) const {
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(
-        QStringLiteral("select seq, t, r_date, r_time, v1, v2, v3, v4, v5, v6, v7, v8 from "
-                       "records where batch = ? and seq > ? order by seq limit ?"));
-    if (!Run(q, {QVariant::fromValue<qint64>(batch), QVariant::fromValue<qint64>(afterSeq), limit}))
-        return;
+    RecordReader reader(SqliteHandle(m_db));
+    reader.select(batch, afterSeq + 1, RecordReader::kLast, limit);
     BatchRecord r;
-    while (q.next()) {
-        r.seq = q.value(0).toLongLong();
-        r.timeMs = q.value(1).toLongLong();
-        r.date = q.value(2).toDouble();
-        r.time = q.value(3).toDouble();
-        for (int k = 0; k < 8; ++k) r.values[k] = static_cast<float>(q.value(4 + k).toDouble());
-        visit(r);
-    }
+    while (reader.next(r)) visit(r);
 }
 
 std::vector<StoredEntry> BatchStore::entries(std::int64_t batch) const {
@@ -275,23 +264,17 @@ void BatchStore::walk(std::int64_t batch,
                       const std::function<void(const StoredEntry&)>& visit) const {
     const std::vector<StoredEntry> others = entries(batch);
     auto next = others.begin();
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(
-        QStringLiteral("select seq, t, r_date, r_time, v1, v2, v3, v4, v5, v6, v7, v8, hash "
-                       "from records where batch = ? order by seq"));
-    Run(q, {QVariant::fromValue<qint64>(batch)});
+    RecordReader reader(SqliteHandle(m_db));
+    reader.select(batch, 1);
     BatchRecord r;
-    StoredEntry stored;
-    while (q.next()) {
-        r.seq = q.value(0).toLongLong();
+    // One entry whose buffers serve every record.
+    StoredEntry stored{{0, EntryKind::Record, 0, {}}, {}};
+    while (reader.next(r)) {
         while (next != others.end() && next->entry.seq < r.seq) visit(*next++);
-        r.timeMs = q.value(1).toLongLong();
-        r.date = q.value(2).toDouble();
-        r.time = q.value(3).toDouble();
-        for (int k = 0; k < 8; ++k) r.values[k] = static_cast<float>(q.value(4 + k).toDouble());
-        stored.entry = RecordEntry(r);
-        stored.hash = q.value(12).toByteArray();
+        stored.entry.seq = r.seq;
+        stored.entry.timeMs = r.timeMs;
+        WriteRecordPayload(stored.entry.payload, r.date, r.time, r.values);
+        CopyBytes(reader.hash(), stored.hash);
         visit(stored);
     }
     while (next != others.end()) visit(*next++);
@@ -306,34 +289,8 @@ std::int64_t BatchStore::recordCount(std::int64_t batch) const {
 std::vector<ColumnBand> BatchStore::bands(std::int64_t batch, std::int64_t fromMs,
                                           std::int64_t toMs, int width,
                                           const std::vector<int>& valueColumns) const {
-    std::vector<ColumnBand> out;
-    if (width <= 0 || toMs <= fromMs || valueColumns.empty()) return out;
-    // The pixel column is computed in SQL, so only one row per column comes back.
-    QString sql = QStringLiteral("select (t - %1) * %2 / %3 as c, min(t)")
-                      .arg(fromMs)
-                      .arg(width - 1)
-                      .arg(toMs - fromMs);
-    for (int k : valueColumns) sql += QStringLiteral(", min(v%1), max(v%1)").arg(k + 1);
-    sql +=
-        QStringLiteral(" from records where batch = ? and t between ? and ? group by c order by c");
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    if (!Run(q, {QVariant::fromValue<qint64>(batch), QVariant::fromValue<qint64>(fromMs),
-                 QVariant::fromValue<qint64>(toMs)}))
-        return out;
-    const int n = static_cast<int>(valueColumns.size());
-    while (q.next()) {
-        ColumnBand band;
-        band.column = q.value(0).toInt();
-        band.firstMs = q.value(1).toLongLong();
-        for (int k = 0; k < n; ++k) {
-            band.low.push_back(static_cast<float>(q.value(2 + 2 * k).toDouble()));
-            band.high.push_back(static_cast<float>(q.value(3 + 2 * k).toDouble()));
-        }
-        out.push_back(std::move(band));
-    }
-    return out;
+    if (width <= 0 || toMs <= fromMs || valueColumns.empty()) return {};
+    return ReadBands(SqliteHandle(m_db), batch, fromMs, toMs, width, valueColumns);
 }
 
 QString BatchStore::setting(const QString& key, const QString& fallback) const {

@@ -4,9 +4,11 @@
 #include <QSqlQuery>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "batch_record.h"
 #include "batch_summary.h"
 #include "chain_export.h"
 
@@ -28,20 +30,16 @@ struct ColumnBand {
     std::vector<float> high;
 };
 
-// One one-second record of a batch.
-struct BatchRecord {
-    std::int64_t seq = 0;
-    std::int64_t timeMs = 0;
-    double date = 0.0;
-    double time = 0.0;
-    std::array<float, 8> values{};
-};
-
 // The statements on a records file's batches, records and chain entries. Every write is one
 // transaction; nothing is ever updated in the chain's tables or deleted.
+class RecordAppender;
+
 class BatchStore {
   public:
     explicit BatchStore(QSqlDatabase db);
+    ~BatchStore();
+    BatchStore(const BatchStore&) = delete;
+    BatchStore& operator=(const BatchStore&) = delete;
 
     // Adds a batch; its id, or 0 when the number is taken or the file refused.
     std::int64_t create(const BatchSummary& batch);
@@ -57,7 +55,10 @@ class BatchStore {
     int count(const BatchFilter& filter) const;
 
     bool appendEntry(std::int64_t batch, const StoredEntry& stored);
+    // Also keeps the batch's minute spans, which charts read instead of every record.
     bool appendRecord(std::int64_t batch, const BatchRecord& record, const QByteArray& hash);
+    // Why the last append of a record failed.
+    QString recordError() const;
     // The last entry's sequence number and hash (0 and the genesis when there is none).
     std::pair<std::int64_t, QByteArray> chainEnd(std::int64_t batch) const;
 
@@ -87,9 +88,10 @@ class BatchStore {
 
   private:
     std::vector<BatchSummary> select(const QString& where, const QVariantList& binds) const;
+    RecordAppender& appender();
 
     QSqlDatabase m_db;
-    mutable std::optional<QSqlQuery> m_insertRecord;
+    std::unique_ptr<RecordAppender> m_appender;  // made with the first record appended
 };
 
 // The canonical chain entry of a record.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -41,20 +42,41 @@ inline const QByteArray Sign = QByteArrayLiteral("sign");
 QByteArray ChainGenesis();
 
 QByteArray CanonicalBytes(const ChainEntry& entry);
+void AppendCanonicalBytes(QByteArray& out, const ChainEntry& entry);
 
 // SHA-256 over `previous` and the entry's canonical bytes.
 QByteArray ChainHash(const QByteArray& previous, const ChainEntry& entry);
 
+// Hashes entry after entry with one hash state and one line buffer, for walks over a whole
+// chain; the same hashes as ChainHash.
+class ChainHasher {
+  public:
+    // The 32-byte hash into `out`.
+    void hash(QByteArrayView previous, const ChainEntry& entry, QByteArray& out);
+
+  private:
+    QCryptographicHash m_sha{QCryptographicHash::Sha256};
+    QByteArray m_line;
+};
+
+// `from` into `to`, in the buffer `to` has when it is its own (no allocation per entry).
+void CopyBytes(QByteArrayView from, QByteArray& to);
+
 // The payload of a one-second record: "date;time;v1;...;v8".
 QByteArray RecordPayload(double date, double time, const std::array<float, 8>& values);
+// The same, in place of what `out` held (its buffer is kept).
+void WriteRecordPayload(QByteArray& out, double date, double time,
+                        const std::array<float, 8>& values);
 
 // Walks a chain one entry at a time, comparing each stored hash with the one recomputed from
 // the start, and keeps the first entry that does not match (a changed entry, a missing or an
-// extra one, a seal over another head).
+// extra one, a seal over another head). The hashes are recomputed ahead of the walk
+// (ChainHashAhead).
 class ChainWalk {
   public:
-    // False once an entry did not match; later entries are then only counted.
-    bool step(const ChainEntry& entry, const QByteArray& storedHash);
+    // `recomputed`: SHA-256 over the hash before the entry and its canonical bytes. False once
+    // an entry did not match; later entries are then only counted.
+    bool step(const ChainEntry& entry, const QByteArray& storedHash, QByteArrayView recomputed);
 
     bool holds() const { return m_firstBad == 0; }
     std::int64_t entries() const { return m_entries; }
@@ -68,6 +90,7 @@ class ChainWalk {
     void fail(std::int64_t seq, const QString& problem);
 
     QByteArray m_head = ChainGenesis();
+    QByteArray m_before;
     std::int64_t m_entries = 0;
     std::int64_t m_firstBad = 0;
     QString m_problem;

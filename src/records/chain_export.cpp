@@ -1,6 +1,9 @@
 #include "chain_export.h"
 
 #include <QDateTime>
+#include <algorithm>
+
+#include "chain_hash_ahead.h"
 
 namespace vt {
 
@@ -27,10 +30,19 @@ ChainExportWriter::ChainExportWriter(const QString& batchNumber) {
 }
 
 void ChainExportWriter::add(const StoredEntry& stored) {
-    m_bytes.append(stored.hash.toHex())
-        .append('\t')
-        .append(CanonicalBytes(stored.entry))
-        .append('\n');
+    static constexpr char kDigits[] = "0123456789abcdef";
+    char hex[2 * 32 + 1];
+    char* at = hex;
+    const QByteArrayView hash(stored.hash);
+    for (const char byte : hash.first(std::min<qsizetype>(hash.size(), 32))) {
+        const auto b = static_cast<unsigned char>(byte);
+        *at++ = kDigits[b >> 4];
+        *at++ = kDigits[b & 0xf];
+    }
+    *at++ = '\t';
+    m_bytes.append(hex, at - hex);
+    AppendCanonicalBytes(m_bytes, stored.entry);
+    m_bytes.append('\n');
 }
 
 bool ParseExportLine(const QByteArray& line, StoredEntry& out) {
@@ -58,6 +70,9 @@ ChainCheck VerifyChainExport(const QByteArray& exported) {
     }
     check.batchNumber = QString::fromUtf8(first.mid(kMagic.size() + 1));
     ChainWalk walk;
+    ChainHashAhead ahead([&](const StoredEntry& stored, QByteArrayView recomputed) {
+        StepCheck(walk, check, stored, recomputed);
+    });
     qsizetype at = firstEnd + 1;
     while (at < exported.size()) {
         qsizetype end = exported.indexOf('\n', at);
@@ -66,15 +81,17 @@ ChainCheck VerifyChainExport(const QByteArray& exported) {
         const QByteArray line = exported.mid(at, end - at);
         at = end + 1;
         if (!ParseExportLine(line, stored)) stored.entry.seq = -1;
-        StepCheck(walk, check, stored);
+        ahead.add(stored);
     }
+    ahead.finish();
     FinishCheck(walk, check);
     return check;
 }
 
-void StepCheck(ChainWalk& walk, ChainCheck& check, const StoredEntry& stored) {
+void StepCheck(ChainWalk& walk, ChainCheck& check, const StoredEntry& stored,
+               QByteArrayView recomputed) {
     const bool held = walk.holds();
-    if (!walk.step(stored.entry, stored.hash) && held) {
+    if (!walk.step(stored.entry, stored.hash, recomputed) && held) {
         check.firstBadKind = stored.entry.kind;
         check.firstBadTimeMs = stored.entry.timeMs;
     }

@@ -49,8 +49,10 @@ class ChainExportWriter {
 // beside the entry, and names the first entry that does not match.
 ChainCheck VerifyChainExport(const QByteArray& exported);
 
-// One entry into a walk, keeping the first bad entry's kind and time in `check`.
-void StepCheck(ChainWalk& walk, ChainCheck& check, const StoredEntry& stored);
+// One entry (with its recomputed hash) into a walk, keeping the first bad entry's kind and time
+// in `check`.
+void StepCheck(ChainWalk& walk, ChainCheck& check, const StoredEntry& stored,
+               QByteArrayView recomputed);
 // The walk's outcome into `check`.
 void FinishCheck(const ChainWalk& walk, ChainCheck& check);
 

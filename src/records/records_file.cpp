@@ -8,6 +8,10 @@
 #include <QSqlQuery>
 #include <atomic>
 
+#include "minute_table.h"
+#include "sqlite_statement.h"
+#include "wal_checkpoint.h"
+
 namespace vt {
 
 namespace {
@@ -69,9 +73,19 @@ bool RecordsFile::open() {
         return fail(QStringLiteral("记录文件不存在: %1").arg(m_path));
     }
     if (!openConnection()) return false;
-    if (isRecordsFile()) return true;
-    if (m_mode == Mode::Reader) return fail(QStringLiteral("不是记录文件: %1").arg(m_path));
-    return keepAside() && openConnection() && createSchema();
+    if (m_mode == Mode::Reader)
+        return isRecordsFile() || fail(QStringLiteral("不是记录文件: %1").arg(m_path));
+    return (isRecordsFile() || (keepAside() && openConnection() && createSchema())) &&
+           prepareStation();
+}
+
+bool RecordsFile::prepareStation() {
+    QSqlQuery q(database());
+    if (!q.exec(QStringLiteral("pragma synchronous=NORMAL")) ||
+        !q.exec(QLatin1String(MinuteTableSchema())))
+        return fail(QStringLiteral("记录文件无法写入: %1").arg(q.lastError().text()));
+    m_checkpoint = std::make_unique<WalCheckpoint>(SqliteHandle(database()), m_path);
+    return true;
 }
 
 bool RecordsFile::openConnection() {
@@ -126,7 +140,6 @@ bool RecordsFile::createSchema() {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("pragma journal_mode=WAL")))
         return fail(QStringLiteral("记录文件无法写入: %1").arg(q.lastError().text()));
-    q.exec(QStringLiteral("pragma synchronous=NORMAL"));
     db.transaction();
     for (const char* statement : kSchema) {
         if (!q.exec(QLatin1String(statement))) {
@@ -147,6 +160,7 @@ bool RecordsFile::createSchema() {
 
 bool RecordsFile::fail(const QString& problem) {
     m_problem = problem;
+    m_checkpoint.reset();
     if (!m_connection.isEmpty()) {
         database().close();
         QSqlDatabase::removeDatabase(m_connection);
@@ -159,6 +173,7 @@ bool RecordsFile::fail(const QString& problem) {
 bool RecordsFile::isOpen() const { return !m_connection.isEmpty() && database().isOpen(); }
 
 void RecordsFile::close() {
+    m_checkpoint.reset();
     if (!m_connection.isEmpty()) {
         database().close();
         QSqlDatabase::removeDatabase(m_connection);

@@ -7,6 +7,8 @@
 
 namespace vt {
 
+class WalCheckpoint;
+
 // The records file: its own SQLite file (WAL journal) holding every batch with its records and
 // chain. Nothing in it is ever overwritten or deleted by the station. A file that exists but is
 // not a records file (corrupt or foreign) is kept aside under a new name and a new one is made;
@@ -44,12 +46,16 @@ class RecordsFile {
     bool isRecordsFile();
     bool keepAside();
     bool createSchema();
+    // Per connection: how the station writes (the log copied back on a thread of its own), and
+    // the tables later versions added.
+    bool prepareStation();
     bool fail(const QString& problem);
 
     QString m_path;
     Mode m_mode;
     QString m_connection;
     std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<WalCheckpoint> m_checkpoint;
     QString m_problem;
     QString m_keptAside;
     bool m_heldElsewhere = false;
