@@ -3,15 +3,11 @@
 #include <QDateTime>
 
 #include "pdf_objects.h"
+#include "zlib_stream.h"
 
 namespace vt {
 
 namespace {
-
-constexpr int kFastestLevel = 1;
-
-// zlib's stream (what /FlateDecode reads): qCompress's output without its size prefix.
-QByteArray Deflated(const QByteArray& data) { return qCompress(data, kFastestLevel).sliced(4); }
 
 // A PDF literal string: brackets and backslashes escaped.
 QByteArray Literal(const QString& text) {
@@ -50,7 +46,7 @@ qsizetype AddObject(QByteArray& out, qsizetype base, int number, const QByteArra
 // An empty file is stored as it is: zlib's stream of nothing is not nothing.
 QByteArray StreamObject(const PdfEmbeddedFile& file) {
     const bool deflate = !file.data.isEmpty();
-    const QByteArray packed = deflate ? Deflated(file.data) : QByteArray();
+    const QByteArray packed = deflate ? ZlibStream(file.data) : QByteArray();
     const QByteArray modified =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
     return "<< /Type /EmbeddedFile /Subtype " + Name(file.mimeType) +

@@ -11,6 +11,7 @@
 #include "pdf_attachment.h"
 #include "pdf_tools.h"
 #include "report_pdf.h"
+#include "zlib_stream.h"
 
 namespace vt {
 namespace {
@@ -66,18 +67,31 @@ TEST_P(AttachmentUpdateTest, EveryReaderFindsTheFileWhole) {
                     .contains("No syntax or stream encoding errors"));
 }
 
-QByteArray Binary() {
-    QByteArray bytes;
-    for (int i = 0; i < 70000; ++i) bytes += char((i * 7919) >> 3);
+QByteArray Binary(int size) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i) bytes[i] = char((unsigned(i) * 7919u) >> 3 ^ unsigned(i) % 251u);
     return bytes;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, AttachmentUpdateTest,
-    ::testing::Values(AttachCase{"batch-7-chain.txt",
-                                 QByteArray("VTCHAIN 7\nR,1,2\n").repeated(500)},
-                      AttachCase{"a(1)\\b).txt", "escaped name"},
-                      AttachCase{"empty.txt", QByteArray()}, AttachCase{"binary.bin", Binary()}));
+    ::testing::Values(
+        AttachCase{"batch-7-chain.txt", QByteArray("VTCHAIN 7\nR,1,2\n").repeated(500)},
+        AttachCase{"a(1)\\b).txt", "escaped name"}, AttachCase{"empty.txt", QByteArray()},
+        AttachCase{"binary.bin", Binary(70000)}, AttachCase{"sliced.bin", Binary(3 << 20)}));
+
+class ZlibStreamTest : public ::testing::TestWithParam<int> {};
+
+// Above a MiB the stream is deflated in slices on several cores (when there are several).
+TEST_P(ZlibStreamTest, InflatesToTheSameBytes) {
+    const QByteArray data = Binary(GetParam());
+    QByteArray framed(4, '\0');
+    for (int b = 0; b < 4; ++b) framed[b] = char((quint32(data.size()) >> (24 - 8 * b)) & 0xff);
+    EXPECT_EQ(qUncompress(framed + ZlibStream(data)), data);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ZlibStreamTest,
+                         ::testing::Values(1, 1000, (1 << 20) * 2 - 1, (1 << 20) * 5 + 7));
 
 TEST(AttachmentUpdateRefusalTest, NoPdfOrOneThatNamesFilesAlreadyGetsNoUpdate) {
     QTemporaryDir dir;
