@@ -101,17 +101,7 @@ QPainterPath PlannedPath(const Scale& scale, const std::vector<QPointF>& planned
     return path;
 }
 
-}  // namespace
-
-double ChartTimeStep(double spanSeconds) {
-    static constexpr std::array<double, 20> kSteps{1,     2,     5,     10,    15,     30,    60,
-                                                   120,   300,   600,   900,   1800,   3600,  7200,
-                                                   10800, 21600, 43200, 86400, 172800, 604800};
-    for (const double step : kSteps)
-        if (spanSeconds / step <= 8.0) return step;
-    return kSteps.back();
-}
-
+// Value range the chart shows: every present column and planned point, with a margin.
 std::pair<double, double> ChartValueRange(const ReportChartData& chart) {
     double low = std::numeric_limits<double>::max();
     double high = std::numeric_limits<double>::lowest();
@@ -128,6 +118,17 @@ std::pair<double, double> ChartValueRange(const ReportChartData& chart) {
     if (low > high) return {0.0, 100.0};
     const double margin = std::max((high - low) * 0.05, 1.0);
     return {low - margin, high + margin};
+}
+
+}  // namespace
+
+double ChartTimeStep(double spanSeconds) {
+    static constexpr std::array<double, 20> kSteps{1,     2,     5,     10,    15,     30,    60,
+                                                   120,   300,   600,   900,   1800,   3600,  7200,
+                                                   10800, 21600, 43200, 86400, 172800, 604800};
+    for (const double step : kSteps)
+        if (spanSeconds / step <= 8.0) return step;
+    return kSteps.back();
 }
 
 ChartPicture BuildChartPicture(const ReportChartData& chart) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <utility>
-
 #include "chart_picture.h"
 #include "report_chart_data.h"
 
@@ -12,9 +10,6 @@ namespace vt {
 // through its columns' minimum and maximum (broken across a gap), the planned
 // profile dashed, marks and gaps.
 ChartPicture BuildChartPicture(const ReportChartData& chart);
-
-// Value range the chart shows: every present column and planned point, with a margin.
-std::pair<double, double> ChartValueRange(const ReportChartData& chart);
 
 // Seconds between time grid lines for a span: the smallest round step that leaves at most
 // eight lines.
