@@ -3,9 +3,9 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins libmodbus-dev
+  qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins libmodbus-dev zlib1g-dev
   libgtest-dev libgmock-dev
-  fonts-noto-cjk fonts-droid-fallback fonts-dejavu-core poppler-utils
+  fonts-noto-cjk fonts-droid-fallback fonts-dejavu-core poppler-utils qpdf
   xvfb xauth at-spi2-core python3-pyatspi dbus-x11
   python3-pymodbus python3-serial-asyncio mbpoll socat
   clang-format-14

@@ -4,27 +4,15 @@
 #include <optional>
 
 #include "batch_dossier.h"
+#include "chart_painter.h"
+#include "chart_picture.h"
 
 namespace vt {
 
-// Where the batch chart puts time and value: the plot rectangle, the time and value ranges.
-struct BatchChartScale {
-    QRectF plot;
-    std::int64_t fromMs = 0;
-    std::int64_t toMs = 1;
-    double low = 0.0;
-    double high = 1.0;
-
-    double x(double ms) const;
-    double y(double value) const;
-    std::int64_t timeAt(double x) const;
-    // Value range over every pen and the planned profile, with a margin; a flat range gets one.
-    static BatchChartScale Fit(const BatchChartData& data, const QRectF& plot);
-};
-
-// The batch chart: the planned profile dashed against the pens (lowest to highest per pixel
-// column, as read from the file), the notes as marks. Dragging across it zooms to the dragged
-// time range; a double click goes back to the whole batch.
+// The batch chart on screen: the same picture as the batch report's (the planned profile dashed
+// against PV1, PV2 and SV1, lowest to highest per pixel column as read from the file, the notes
+// as numbered marks, the gaps hatched), in the screen's fonts and line widths. Dragging across it
+// zooms to the dragged time range; a double click goes back to the whole batch.
 class BatchChart : public QWidget {
     Q_OBJECT
   public:
@@ -34,6 +22,8 @@ class BatchChart : public QWidget {
     const BatchChartData& data() const { return m_data; }
     // Pixel columns of the plot, the width the page reads bands for.
     int plotWidth() const;
+    // The moment at pixel column `x` of the widget (clamped to the plot).
+    std::int64_t timeAt(double x) const;
 
   signals:
     void zoomRequested(std::int64_t fromMs, std::int64_t toMs);
@@ -47,9 +37,11 @@ class BatchChart : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    ChartLooks looks() const;
     QRectF plotRect() const;
 
     BatchChartData m_data;
+    ChartPicture m_picture;
     std::optional<double> m_dragFrom;
     double m_dragTo = 0.0;
 };

@@ -145,6 +145,7 @@ std::optional<BatchDossier> LoadBatchDossier(const BatchStore& store, std::int64
     const auto noteTimes = std::move(data.chart.notes);
     data.chart = LoadBatchChart(store, *batch, data.profile, chartWidth);
     data.chart.notes = noteTimes;
+    data.chart.gaps = data.evaluation.gaps;
     return data;
 }
 

@@ -29,7 +29,7 @@ struct BatchSignature {
 
 // The values of the chart of a batch: the pens' columns of the records (current set value,
 // PV1, PV2, SV1) as lowest and highest per pixel column, the planned profile as points
-// (time in ms, value), and the notes as times.
+// (time in ms, value), the notes as times and the gaps (last record before, next after).
 struct BatchChartData {
     std::int64_t fromMs = 0;
     std::int64_t toMs = 0;
@@ -38,6 +38,7 @@ struct BatchChartData {
     std::vector<ColumnBand> bands;
     std::vector<QPointF> planned;
     std::vector<std::int64_t> notes;
+    std::vector<std::pair<std::int64_t, std::int64_t>> gaps;
 };
 
 // Everything a report (or the batch page) needs about one batch, read once: a report painter

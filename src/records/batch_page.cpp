@@ -205,6 +205,7 @@ void BatchPage::loadChart(std::int64_t fromMs, std::int64_t toMs) {
     BatchChartData data = LoadBatchChart(*m_recorder.store(), *m_batch, m_profile,
                                          m_chart->plotWidth(), fromMs, toMs);
     data.notes = m_chart->data().notes;
+    data.gaps = m_chart->data().gaps;
     m_chart->setData(std::move(data));
 }
 
@@ -223,6 +224,7 @@ void BatchPage::showEvaluation(const BatchEvaluation& evaluation) {
     ReadBatchEntries(store, data);
     BatchChartData chart = m_chart->data();
     chart.notes = data.chart.notes;
+    chart.gaps = data.evaluation.gaps;
     m_chart->setData(std::move(chart));
     fillSegments(data.evaluation);
     fillEvents(data);

@@ -4,7 +4,7 @@
 #include <QSysInfo>
 
 #include "batch_chain.h"
-#include "report_chart.h"
+#include "batch_chart_source.h"
 
 namespace vt {
 
@@ -32,33 +32,6 @@ ReportVerdict VerdictOf(const BatchEvaluation& e) {
                              : e.verdict == QStringLiteral("FAIL") ? VerdictKind::Fail
                                                                    : VerdictKind::None;
     return {kind, e.reasons};
-}
-
-// The pens PV1, PV2 and SV1 out of the dossier's bands (current set value, PV1, PV2, SV1).
-ReportChartData ChartOf(const BatchDossier& d, const QString& unit) {
-    const BatchChartData& c = d.chart;
-    ReportChartData chart;
-    chart.start = TimeOf(c.fromMs);
-    chart.spanSeconds = SecondsAfter(c.toMs, c.fromMs);
-    chart.unit = unit;
-    chart.pens = BatchPenLooks();
-    for (std::size_t p = 0; p < chart.pens.size(); ++p) {
-        chart.pens[p].columns.assign(static_cast<std::size_t>(c.width), {});
-        for (const ColumnBand& band : c.bands) {
-            if (band.column < 0 || band.column >= c.width || band.low.size() <= p + 1) continue;
-            chart.pens[p].columns[static_cast<std::size_t>(band.column)] = {band.low[p + 1],
-                                                                            band.high[p + 1], true};
-        }
-    }
-    chart.plannedName = QStringLiteral("计划曲线");
-    for (const QPointF& point : c.planned)
-        chart.planned.emplace_back(SecondsAfter(static_cast<std::int64_t>(point.x()), c.fromMs),
-                                   point.y());
-    for (std::size_t n = 0; n < c.notes.size(); ++n)
-        chart.marks.push_back({SecondsAfter(c.notes[n], c.fromMs), QString::number(n + 1)});
-    for (const auto& [from, to] : d.evaluation.gaps)
-        chart.gaps.push_back({SecondsAfter(from, c.fromMs), SecondsAfter(to, c.fromMs)});
-    return chart;
 }
 
 SegmentReportRow RowOf(const SegmentResult& s, const BatchSummary& batch) {
@@ -137,7 +110,7 @@ BatchReportData BatchReportDataOf(const BatchDossier& d, const QByteArray& chain
     r.curveNumber = d.profile.empty() ? -1 : d.profile.curve;
     r.unit = UnitText(capture);
     r.verdict = VerdictOf(d.evaluation);
-    r.chart = ChartOf(d, r.unit);
+    r.chart = ChartDataOf(d.chart, r.unit);
     for (const SegmentResult& s : d.evaluation.segments) r.segments.push_back(RowOf(s, d.batch));
     for (const BatchEvent& e : d.events) {
         r.events.push_back(EventOf(e));

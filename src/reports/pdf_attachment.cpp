@@ -28,7 +28,8 @@ QString LiteralText(const QByteArray& literal) {
 QByteArray FirstFileSpec(const PdfObjects& pdf, QByteArray tree) {
     for (int depth = 0; depth < 16 && !tree.isEmpty(); ++depth) {
         const QByteArray names = pdf.resolve(DictValue(tree, "/Names"));
-        const qsizetype ref = names.indexOf(')');
+        const qsizetype name = names.indexOf('(');
+        const qsizetype ref = name < 0 ? -1 : ValueEnd(names, name);
         if (names.startsWith('[') && ref > 0) {
             static const QRegularExpression first(QStringLiteral("^\\s*(\\d+\\s+\\d+\\s+R)"));
             const QRegularExpressionMatch m = first.match(QString::fromLatin1(names.mid(ref + 1)));

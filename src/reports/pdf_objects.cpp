@@ -56,7 +56,8 @@ qsizetype GroupEnd(const QByteArray& s, qsizetype i, QByteArrayView open, QByteA
     return s.size();
 }
 
-// End (exclusive) of the value starting at `i`.
+}  // namespace
+
 qsizetype ValueEnd(const QByteArray& s, qsizetype i) {
     if (i >= s.size()) return i;
     if (s.sliced(i).startsWith("<<")) return GroupEnd(s, i, "<<", ">>");
@@ -71,8 +72,6 @@ qsizetype ValueEnd(const QByteArray& s, qsizetype i) {
     if (s[i] >= '0' && s[i] <= '9' && m.hasMatch()) j += m.capturedLength();
     return j;
 }
-
-}  // namespace
 
 QByteArray DictValue(const QByteArray& dict, const QByteArray& key) {
     // Walk the dictionary's own keys only, so a key inside a nested value is not taken.
@@ -106,6 +105,7 @@ PdfObjects::PdfObjects(QByteArray bytes) : m_bytes(std::move(bytes)) {
     const qsizetype offset =
         m_bytes.mid(start + 9, 24).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
     if (!ok || !readXref(offset)) m_offsets.clear();
+    m_xref = offset;
 }
 
 // One cross-reference section and its trailer, then the older sections it names (/Prev); the

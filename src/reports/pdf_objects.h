@@ -15,6 +15,8 @@ class PdfObjects {
 
     bool valid() const { return !m_offsets.isEmpty(); }
     QByteArray trailer() const { return m_trailer; }
+    // Where the newest cross-reference section starts (what an update's /Prev names).
+    qsizetype xrefOffset() const { return m_xref; }
     // The text of object `number` between "obj" and "endobj" (or "stream").
     QByteArray object(int number) const;
     // The decoded data of stream object `number` (FlateDecode or unfiltered).
@@ -29,11 +31,15 @@ class PdfObjects {
     QByteArray m_bytes;
     QHash<int, qsizetype> m_offsets;
     QByteArray m_trailer;
+    qsizetype m_xref = -1;
 };
 
 // The raw text of the value of `key` in a dictionary ("12 0 R", "<< .. >>", "[ .. ]", "(..)",
 // a name or a number); empty when absent.
 QByteArray DictValue(const QByteArray& dict, const QByteArray& key);
+// End (exclusive) of the value starting at `i` in `text`: a dictionary, array or string with
+// what it nests, a reference, a name or a number.
+qsizetype ValueEnd(const QByteArray& text, qsizetype i);
 // The object number of an indirect reference "N G R"; nullopt when `value` is not one.
 std::optional<int> Reference(const QByteArray& value);
 

@@ -1,8 +1,11 @@
 #include "report_pdf.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QPdfWriter>
 #include <QSaveFile>
+
+#include "pdf_append.h"
 
 namespace vt {
 
@@ -47,6 +50,19 @@ QByteArray ReportXmp(const QString& title, const QString& chainHead) {
         .toUtf8();
 }
 
+// The pages as Qt's writer makes them, without the attachment.
+bool PaintPdf(QIODevice& out, const PdfDocument& document,
+              const std::function<bool(QPagedPaintDevice&)>& paint) {
+    QPdfWriter writer(&out);
+    writer.setResolution(kPdfResolution);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), document.orientation, QMarginsF(0, 0, 0, 0)));
+    writer.setTitle(document.title);
+    writer.setCreator(QStringLiteral("VT5800 操作站"));
+    writer.setDocumentXmpMetadata(ReportXmp(document.title, document.chainHead));
+    return paint(writer);
+}
+
 bool SaveReportPdf(const QString& path, const PdfDocument& document,
                    const std::function<bool(QPagedPaintDevice&)>& paint, QString* error) {
     QSaveFile file(path);
@@ -54,23 +70,23 @@ bool SaveReportPdf(const QString& path, const PdfDocument& document,
         Fail(error, QStringLiteral("无法写入 %1：%2").arg(path, file.errorString()));
         return false;
     }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), document.orientation, QMarginsF(0, 0, 0, 0)));
-        writer.setTitle(document.title);
-        writer.setCreator(QStringLiteral("VT5800 操作站"));
-        writer.setDocumentXmpMetadata(ReportXmp(document.title, document.chainHead));
-        if (!document.attachmentName.isEmpty())
-            writer.addFileAttachment(document.attachmentName, document.attachment,
-                                     QStringLiteral("text/plain"));
-        if (!paint(writer)) {
-            file.cancelWriting();
-            Fail(error, QStringLiteral("无法生成 PDF：%1").arg(path));
-            return false;
-        }
+    QBuffer pages;
+    pages.open(QIODevice::WriteOnly);
+    // Qt's own attachment is deflated at zlib's default level, seconds for a long batch's
+    // chain: the file goes in as an update of the finished pages instead.
+    const bool painted = PaintPdf(pages, document, paint);
+    std::optional<QByteArray> update = QByteArray();
+    if (painted && !document.attachmentName.isEmpty())
+        update = AttachmentUpdate(pages.data(), {document.attachmentName,
+                                                 QStringLiteral("text/plain"),
+                                                 document.attachment});
+    if (!painted || !update) {
+        file.cancelWriting();
+        Fail(error, QStringLiteral("无法生成 PDF：%1").arg(path));
+        return false;
     }
+    file.write(pages.data());
+    file.write(*update);
     if (!file.commit()) {
         Fail(error, QStringLiteral("无法写入 %1：%2").arg(path, file.errorString()));
         return false;

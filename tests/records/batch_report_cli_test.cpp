@@ -64,6 +64,33 @@ TEST_F(BatchReportCliTest, ReportHoldsNumberHeaderVerdictAndChainHead) {
     EXPECT_TRUE(HoldsText(text, QStringLiteral("装炉完成")));
 }
 
+struct ChangeCase {
+    const char* name;
+    const char* sql;
+};
+
+class BatchReportChangedFileTest : public BatchReportCliTest,
+                                   public ::testing::WithParamInterface<ChangeCase> {};
+
+// Changed in the records file after the batch was sealed: the report says so, and its
+// attachment (the file as it is now) does not verify.
+TEST_P(BatchReportChangedFileTest, ReportSaysTheRecordsWereChangedAndDoesNotVerify) {
+    ASSERT_TRUE(m_records.tamper(QString::fromUtf8(GetParam().sql)));
+    const QString pdf = report();
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(HoldsText(text, QStringLiteral("记录已被改动"))) << text.toStdString();
+    EXPECT_FALSE(HoldsText(text, QStringLiteral("记录完整")));
+    EXPECT_EQ(run({QStringLiteral("verify"), pdf}), 1) << m_printed.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, BatchReportChangedFileTest,
+    ::testing::Values(ChangeCase{"value", "update records set v4 = 99 where seq = 5"},
+                      ChangeCase{"note",
+                                 "update entries set payload = replace(payload, "
+                                 "'装炉完成', '装炉未完成')"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The attached export with one character of entry 4 changed.
 QByteArray Forged(QByteArray chain) {
     QList<QByteArray> lines = chain.split('\n');

@@ -56,8 +56,9 @@ QByteArray WithReplacedAttachment(const QByteArray& pdf, const QByteArray& data)
     const QString text = QString::fromLatin1(pdf);
     const QString root =
         QRegularExpression(QStringLiteral("/Root\\s+(\\d+\\s+0\\s+R)")).match(text).captured(1);
-    const QString size =
-        QRegularExpression(QStringLiteral("/Size\\s+(\\d+)")).match(text).captured(1);
+    const QString size = QRegularExpression(QStringLiteral("/Size\\s+(\\d+)"))
+                             .match(text, text.lastIndexOf(QStringLiteral("trailer")))
+                             .captured(1);
     const qsizetype prev =
         pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n')[0].toLongLong();
     QByteArray out = pdf;
