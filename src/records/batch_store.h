@@ -62,6 +62,8 @@ class BatchStore {
     std::pair<std::int64_t, QByteArray> chainEnd(std::int64_t batch) const;
 
     bool updateHeader(std::int64_t batch, const BatchHeader& header);
+    // The load sensor, band and time tolerance of `batch` as they stand in it.
+    bool updateLoadRule(const BatchSummary& batch);
     bool close(const BatchSummary& batch);
     bool setIntegrity(std::int64_t batch, const QString& text);
 
