@@ -133,8 +133,8 @@ void HistoryReportCommand::preview() {
 }
 
 void HistoryReportCommand::askForFile() {
-    AskPdfPath(*m_dialog, QStringLiteral("HistoryReportPdfDialog"), HistoryReportFileName(request()),
-               [this](const QString& path) { saveTo(path); });
+    AskPdfPath(*m_dialog, QStringLiteral("HistoryReportPdfDialog"),
+               HistoryReportFileName(request()), [this](const QString& path) { saveTo(path); });
 }
 
 bool HistoryReportCommand::saveTo(const QString& path) {
