@@ -4,7 +4,8 @@ part number, chooses PV2 as the load sensor and a wider band, and adds a note, t
 the batch shows PASS and 记录完整 with the load sensor and band as chosen. "保存PDF" through the
 file dialog writes the report (its number, PASS and chain head; `vtrecords verify` on it exits
 0), "打印报告" opens the print preview and Esc closes it. A value changed in the records file with
-sqlite3 then makes "校验" name that record, and `vtrecords verify` exit 1.
+sqlite3 then makes "校验" name that record, and `vtrecords verify` exit 1. Last, F3 in the
+history window saves the trend page as a PDF through the same dialog.
 
     run_under_xvfb.sh /usr/bin/python3 batch_test.py PATH/TO/vtstation PATH/TO/vtrecords
 """
@@ -101,21 +102,35 @@ class BatchRecordsTest(StationSession):
         the load sensor and the sealed chain head, and verifies itself."""
         pdf = self.folder / "batch-1.pdf"
         window.find("保存PDF", role="push button").click()
-        dialog = self.app.window("保存PDF")
-        name = wait_for(lambda: next((w for w in self.app.find_all(role="text")
-                                      if w.text().endswith("批次报告_1.pdf")), None),
-                        "the file name proposed after the batch")
-        name.set_text(str(pdf))
-        name.press_key("Return")
-        dialog.wait_hidden()
-        wait_for(pdf.exists, f"the report {pdf}")
-        text = re.sub(r"\s+", "", subprocess.run(["pdftotext", str(pdf), "-"], check=True,
-                                                 capture_output=True, text=True).stdout)
+        text = self.save_as(pdf, "批次报告_1.pdf")
         head = self.sqlite("select seal from batches where id = 1")
         for shown in ("批号1", "PASS", "PV2", head):
             self.assertIn(shown, text)
         result = self.vtrecords("verify", str(pdf))
         self.assertEqual(result.returncode, 0, result.stdout)
+
+    def test_b_f3_saves_the_history_trend(self):
+        self.overview.find("历史记录", role="push button").click()
+        self.app.find("历史报告", role="push button").activate()
+        self.app.press_key("F3")
+        self.app.find("保存PDF…", role="push button").click()
+        text = self.save_as(self.folder / "trend.pdf", ".pdf")
+        for shown in ("历史长周期曲线", "PV1值", "第1页共1页"):
+            self.assertIn(shown, text)
+
+    def save_as(self, pdf, proposed):
+        """Completes the open save dialog by keyboard: the file name field, which proposes a
+        name ending in proposed, takes the path of pdf, Return. The PDF's text without blanks."""
+        dialog = self.app.window("保存PDF")
+        name = wait_for(lambda: next((w for w in self.app.find_all(role="text")
+                                      if w.text().endswith(proposed)), None),
+                        f"the file name field proposing {proposed!r}")
+        name.set_text(str(pdf))
+        name.press_key("Return")
+        dialog.wait_hidden()
+        wait_for(pdf.exists, f"the PDF {pdf}")
+        return re.sub(r"\s+", "", subprocess.run(["pdftotext", str(pdf), "-"], check=True,
+                                                 capture_output=True, text=True).stdout)
 
     def print_preview(self):
         """The print preview window, once shown."""
