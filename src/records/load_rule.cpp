@@ -12,7 +12,17 @@ namespace {
 constexpr double kBandLimit = 1000.0;
 constexpr double kTimeToleranceLimit = 100.0;
 
-// A positive finite number of the object, or `fallback`.
+struct FieldInfo {
+    const char* key;  // as in the start entry
+    const char16_t* caption;
+};
+
+constexpr FieldInfo kFields[] = {
+    {"sensor", u"负载传感器"}, {"band", u"温度带"}, {"timeTolerance", u"时间容差"}};
+
+const FieldInfo& Info(LoadField field) { return kFields[static_cast<int>(field)]; }
+
+// The finite number `field` holds in `object`, or `fallback`.
 double NumberOr(const QJsonObject& object, LoadField field, double fallback) {
     const QJsonValue v = object.value(LoadFieldKey(field));
     return v.isDouble() && std::isfinite(v.toDouble()) ? v.toDouble() : fallback;
@@ -45,44 +55,16 @@ LoadRule LoadRule::fromJson(const QJsonObject& object) {
     return rule;
 }
 
-QString LoadFieldKey(LoadField field) {
-    switch (field) {
-        case LoadField::Sensor:
-            return QStringLiteral("sensor");
-        case LoadField::Band:
-            return QStringLiteral("band");
-        case LoadField::TimeTolerance:
-            break;
-    }
-    return QStringLiteral("timeTolerance");
-}
-
-QString LoadFieldCaption(LoadField field) {
-    switch (field) {
-        case LoadField::Sensor:
-            return QStringLiteral("负载传感器");
-        case LoadField::Band:
-            return QStringLiteral("温度带");
-        case LoadField::TimeTolerance:
-            break;
-    }
-    return QStringLiteral("时间容差");
-}
+QString LoadFieldKey(LoadField field) { return QString::fromLatin1(Info(field).key); }
+QString LoadFieldCaption(LoadField field) { return QString::fromUtf16(Info(field).caption); }
 
 QString SensorName(LoadSensor sensor) {
     return sensor == LoadSensor::Pv2 ? QStringLiteral("PV2") : QStringLiteral("PV1");
 }
 
 QString LoadFieldValue(const LoadRule& rule, LoadField field) {
-    switch (field) {
-        case LoadField::Sensor:
-            return SensorName(rule.sensor);
-        case LoadField::Band:
-            return QString::number(rule.band);
-        case LoadField::TimeTolerance:
-            break;
-    }
-    return QString::number(rule.timeTolerance);
+    if (field == LoadField::Sensor) return SensorName(rule.sensor);
+    return QString::number(field == LoadField::Band ? rule.band : rule.timeTolerance);
 }
 
 QString LoadRuleRefusal(const LoadRule& rule) {
