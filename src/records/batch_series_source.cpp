@@ -14,18 +14,16 @@ BatchSeriesSource::BatchSeriesSource(const BatchStore& store, std::int64_t batch
 void BatchSeriesSource::read(const QDateTime& from, const QDateTime& to, const Sample& sample) {
     const std::int64_t first = from.toMSecsSinceEpoch();
     const std::int64_t last = to.toMSecsSinceEpoch();
+    // Every record is looked at: a clock set back during the batch leaves times out of order.
     std::int64_t afterSeq = 0;
-    bool more = true;
-    while (more) {
-        int count = 0;
+    for (int count = kPage; count == kPage;) {
+        count = 0;
         m_store.records(m_batch, afterSeq, kPage, [&](const BatchRecord& r) {
             ++count;
             afterSeq = r.seq;
-            if (r.timeMs > last) more = false;
             if (r.timeMs >= first && r.timeMs <= last)
                 sample((r.timeMs - first) / 1000.0, r.values);
         });
-        more = more && count == kPage;
     }
 }
 
