@@ -66,8 +66,13 @@ void LoadRuleFields::show(const std::optional<BatchSummary>& batch,
 
 void LoadRuleFields::fill(const LoadRule& rule) {
     m_sensor->setCurrentIndex(static_cast<int>(rule.sensor));
-    m_band->setText(QString::number(rule.band, 'f', decimals(rule.sensor)));
-    m_timeTolerance->setText(QString::number(rule.timeTolerance));
+    m_band->setText(shown(LoadField::Band, rule));
+    m_timeTolerance->setText(shown(LoadField::TimeTolerance, rule));
+}
+
+QString LoadRuleFields::shown(LoadField field, const LoadRule& rule) const {
+    return field == LoadField::Band ? QString::number(rule.band, 'f', decimals(rule.sensor))
+                                    : QString::number(rule.timeTolerance);
 }
 
 int LoadRuleFields::decimals(LoadSensor sensor) const {
@@ -87,10 +92,11 @@ void LoadRuleFields::numberEdited(LoadField field) {
     if (!open || open->id != m_batchId) return;
     LoadRule rule = LoadRule::of(*open);
     const bool band = field == LoadField::Band;
+    const QString text = (band ? m_band : m_timeTolerance)->text();
+    if (text == shown(field, rule)) return;  // left as shown: a value rounded for display stays
     QString why;
     const std::optional<double> value =
-        ParseLoadEntry(field, (band ? m_band : m_timeTolerance)->text(),
-                       band ? decimals(rule.sensor) : kTimeToleranceDecimals, &why);
+        ParseLoadEntry(field, text, band ? decimals(rule.sensor) : kTimeToleranceDecimals, &why);
     if (!value) {
         fill(rule);
         emit refused(why);

@@ -40,6 +40,7 @@ class LoadRuleFields : public QObject {
     void numberEdited(LoadField field);
     void put(const LoadRule& rule);
     void fill(const LoadRule& rule);
+    QString shown(LoadField field, const LoadRule& rule) const;
     int decimals(LoadSensor sensor) const;
 
     BatchRecorder& m_recorder;

@@ -125,6 +125,10 @@ TEST(LoadRulePageTest, RefusedEntryIsPutBackAndAClosedBatchIsReadOnly) {
     band->setText(QStringLiteral("2.25"));
     emit band->editingFinished();
     EXPECT_DOUBLE_EQ(f.recorder().openBatch()->band, 2.2);
+    // A band finer than the input shows stays as it is when its field is left as shown.
+    ASSERT_TRUE(f.recorder().setLoadRule({LoadSensor::Pv1, 2.25, 10.0}, nullptr));
+    emit band->editingFinished();
+    EXPECT_DOUBLE_EQ(f.recorder().openBatch()->band, 2.25);
     auto* sensor = Find<QComboBox>(page, "BatchSensor");
     sensor->setCurrentIndex(1);
     emit sensor->activated(1);
@@ -136,7 +140,7 @@ TEST(LoadRulePageTest, RefusedEntryIsPutBackAndAClosedBatchIsReadOnly) {
     EXPECT_TRUE(Find<QLineEdit>(page, "BatchTimeTolerance")->isReadOnly());
     EXPECT_FALSE(sensor->isEnabled());
     EXPECT_EQ(sensor->currentText(), QStringLiteral("PV2"));
-    EXPECT_EQ(band->text(), QStringLiteral("2.2"));
+    EXPECT_EQ(band->text(), QStringLiteral("2.2"));  // 2.25 shown to one decimal
 }
 
 }  // namespace
