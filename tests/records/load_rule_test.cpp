@@ -140,7 +140,7 @@ TEST(LoadRulePageTest, RefusedEntryIsPutBackAndAClosedBatchIsReadOnly) {
     EXPECT_TRUE(Find<QLineEdit>(page, "BatchTimeTolerance")->isReadOnly());
     EXPECT_FALSE(sensor->isEnabled());
     EXPECT_EQ(sensor->currentText(), QStringLiteral("PV2"));
-    EXPECT_EQ(band->text(), QStringLiteral("2.2"));  // 2.25 shown to one decimal
+    EXPECT_EQ(band->text(), QStringLiteral("2.3"));  // 2.25 shown to one decimal
 }
 
 }  // namespace
