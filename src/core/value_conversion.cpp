@@ -19,6 +19,12 @@ float ScaleFactor(std::int32_t type, std::int32_t decimals, std::int32_t unit) {
     return unit == kCelsius || unit == kKelvin ? 10.0f : 1.0f;
 }
 
+int DecimalsOf(float factor) {
+    int places = 0;
+    for (float f = factor; f >= 10.0f; f /= 10.0f) ++places;
+    return places;
+}
+
 float ToValue(std::int32_t raw, float factor) {
     return static_cast<float>(static_cast<double>(raw) / static_cast<double>(factor));
 }
@@ -39,6 +45,14 @@ float ValueToRaw1(const InputScaling& s, float value) {
 
 float ValueToRaw2(const InputScaling& s, float value) {
     return value * ScaleFactor(s.Input2Type, s.Input2Decimals, s.TempUnit);
+}
+
+int ValueDecimals1(const InputScaling& s) {
+    return DecimalsOf(ScaleFactor(s.Input1Type, s.Input1Decimals, s.TempUnit));
+}
+
+int ValueDecimals2(const InputScaling& s) {
+    return DecimalsOf(ScaleFactor(s.Input2Type, s.Input2Decimals, s.TempUnit));
 }
 
 }  // namespace vt

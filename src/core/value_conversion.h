@@ -20,5 +20,8 @@ float RawToValue1(const InputScaling& scaling, std::int32_t raw);
 float RawToValue2(const InputScaling& scaling, std::int32_t raw);
 float ValueToRaw1(const InputScaling& scaling, float value);
 float ValueToRaw2(const InputScaling& scaling, float value);
+// Decimal places input 1 or 2 shows its values with (0..4).
+int ValueDecimals1(const InputScaling& scaling);
+int ValueDecimals2(const InputScaling& scaling);
 
 }  // namespace vt

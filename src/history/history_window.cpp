@@ -47,6 +47,8 @@ HistoryWindow::HistoryWindow(StationContext& context, QWidget* parent)
 
 HistoryWindow::~HistoryWindow() { unload(); }
 
+void HistoryWindow::setArchives(ArchiveCatalogue* archives) { m_report->setArchives(archives); }
+
 void HistoryWindow::buildWidgets() {
     m_chart = new TrendChart(HistoryTrendSettings(), m_context.state, this);
     m_readouts = new HistoryReadouts(this);
@@ -64,7 +66,8 @@ void HistoryWindow::buildWidgets() {
     QPushButton* back = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回"), this);
     connect(table, &QPushButton::clicked, this, &HistoryWindow::openTable);
     connect(journal, &QPushButton::clicked, this, &HistoryWindow::openJournal);
-    connect(report, &QPushButton::clicked, makeReportCommand(), &HistoryReportCommand::run);
+    m_report = makeReportCommand();
+    connect(report, &QPushButton::clicked, m_report, &HistoryReportCommand::run);
     connect(back, &QPushButton::clicked, this, &HistoryWindow::goBack);
 
     auto* top = new QHBoxLayout;
@@ -88,7 +91,8 @@ void HistoryWindow::buildWidgets() {
     SetUpTimer(m_redrawTimer, "Timer2", kRedrawIntervalMs);
 }
 
-// A report over a range of the ten-second ring, read on the window's own connection.
+// A report over a range of the ten-second ring, read on the window's own connection, or of a
+// batch's archive when the station keeps them.
 HistoryReportCommand* HistoryWindow::makeReportCommand() {
     HistoryReportRequest base;
     base.title = QStringLiteral("历史报告");

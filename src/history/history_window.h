@@ -9,6 +9,7 @@
 
 namespace vt {
 
+class ArchiveCatalogue;
 class HistoryReadouts;
 class HistoryReportCommand;
 class RingReader;
@@ -26,6 +27,8 @@ class HistoryWindow : public GuardedWindow {
     ~HistoryWindow() override;
 
     TrendChart* chart() const { return m_chart; }
+    // The batches' archives "历史报告" offers beside the ring (none: the ring alone).
+    void setArchives(ArchiveCatalogue* archives);
 
     // One tick of the display timer `Timer1`: axis labels, a new ten-second sample, readouts.
     void refreshDisplay();
@@ -46,6 +49,7 @@ class HistoryWindow : public GuardedWindow {
     std::unique_ptr<RingReader> m_reader;
     TrendChart* m_chart = nullptr;
     HistoryReadouts* m_readouts = nullptr;
+    HistoryReportCommand* m_report = nullptr;
     QTimer m_displayTimer{this};  // Timer1
     QTimer m_redrawTimer{this};   // Timer2
     bool m_loaded = false;

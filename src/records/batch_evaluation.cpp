@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kTimeUnitParameter = 2;
 constexpr int kSegmentCountParameter = 3;
-constexpr std::int64_t kGapMs = 1500;  // more than this between records is a gap
 constexpr double kRequiredCoverage = 99.0;
 
 int UnitSeconds(int code) { return code == 0 ? 3600 : code == 2 ? 1 : 60; }
@@ -87,7 +86,7 @@ SegmentResult* BatchEvaluator::segmentAt(std::int64_t timeMs) {
 }
 
 void BatchEvaluator::addGap(std::int64_t fromMs, std::int64_t toMs) {
-    if (toMs - fromMs <= kGapMs) return;
+    if (toMs - fromMs <= kRecordGapMs) return;
     const std::int64_t seconds = std::llround((toMs - fromMs) / 1000.0) - 1;
     if (seconds <= 0) return;
     ++m_result.gapCount;

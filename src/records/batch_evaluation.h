@@ -11,6 +11,9 @@
 
 namespace vt {
 
+// More than this between two of a batch's records is a gap.
+inline constexpr std::int64_t kRecordGapMs = 1500;
+
 // The planned profile as captured at a batch's start.
 struct PlannedProfile {
     int curve = -1;

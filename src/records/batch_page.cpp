@@ -22,6 +22,7 @@
 #include "batch_report_source.h"
 #include "control_names.h"
 #include "csv_export_control.h"
+#include "load_rule_fields.h"
 #include "named_button.h"
 #include "report_output.h"
 #include "sign_dialog.h"
@@ -83,6 +84,8 @@ void BatchPage::buildForm() {
         form->addRow(HeaderCaption(field), edit);
         m_header[i] = edit;
     }
+    m_loadRule = new LoadRuleFields(m_recorder, *form, this);
+    connect(m_loadRule, &LoadRuleFields::refused, this, &BatchPage::say);
     m_facts = new QLabel(this);
     m_facts->setWordWrap(true);
     m_chart = new BatchChart(this);
@@ -162,13 +165,16 @@ void BatchPage::showBatch(std::int64_t id) {
     m_events->setRowCount(0);
     m_profile = {};
     m_chart->setData({});
-    if (!m_batch) return;
-    for (const StoredEntry& s : store->entries(id)) {
-        if (s.entry.kind == EntryKind::Capture)
-            m_profile =
-                PlannedProfile::fromCapture(QJsonDocument::fromJson(s.entry.payload).object());
+    QJsonObject startCapture;
+    for (const StoredEntry& s : m_batch ? store->entries(id) : std::vector<StoredEntry>{}) {
+        if (s.entry.kind != EntryKind::Capture) continue;
+        const QJsonObject capture = QJsonDocument::fromJson(s.entry.payload).object();
+        if (startCapture.isEmpty()) startCapture = capture;
+        m_profile = PlannedProfile::fromCapture(capture);
         if (!m_profile.empty()) break;
     }
+    m_loadRule->show(m_batch, startCapture);
+    if (!m_batch) return;
     loadChart(0, 0);
     // An ending batch is being evaluated off the UI thread; batchClosed brings the result.
     if (!m_batch->ending())
@@ -245,7 +251,7 @@ void BatchPage::showEvaluation(const BatchEvaluation& evaluation) {
             .arg(e.longestGapSeconds)
             .arg(e.totalGapSeconds)
             .arg(m_profile.curve)
-            .arg(m_batch->sensor == LoadSensor::Pv2 ? QStringLiteral("PV2") : QStringLiteral("PV1"))
+            .arg(SensorName(m_batch->sensor))
             .arg(m_batch->band)
             .arg(m_batch->timeTolerance)
             .arg(e.writes)

@@ -19,8 +19,10 @@ namespace vt {
 class BatchChart;
 class BatchRecorder;
 class CsvExportControl;
+class LoadRuleFields;
 
-// One batch's page: the header form (editable while the batch is open), the chart, the verdict
+// One batch's page: the header form with the load sensor and tolerances (editable while the
+// batch is open), the chart, the verdict
 // and integrity readouts with "校验", the segment table, the events, the signatures, a note on
 // the open batch, "签名", the CSV export of its records, and its report: "打印报告" (a preview with
 // the print dialog) and "保存PDF".
@@ -58,6 +60,7 @@ class BatchPage : public QWidget {
     std::optional<BatchSummary> m_batch;
     PlannedProfile m_profile;
     std::array<QLineEdit*, kHeaderFieldCount> m_header{};
+    LoadRuleFields* m_loadRule;
     QLabel* m_facts;
     BatchChart* m_chart;
     QLabel* m_verdict;

@@ -22,6 +22,7 @@ constexpr int kRetryMs = 10000;
 constexpr int kNoteLimit = 1000;
 const QString kAutoStartKey = QStringLiteral("autoStart");
 const QString kProposalKey = QStringLiteral("proposal");
+const QString kLoadRuleKey = QStringLiteral("loadRule");
 
 bool Running(int state) { return state == 1 || state == 2; }
 bool Ended(int state) { return state == 0 || state == 4; }
@@ -119,16 +120,18 @@ void BatchRecorder::setAutoStart(bool on) {
 BatchHeader BatchRecorder::proposal() const {
     BatchHeader header;
     if (!m_store) return header;
-    header = BatchHeader::fromJson(
-        QJsonDocument::fromJson(m_store->setting(kProposalKey, {}).toUtf8()).object());
+    header = BatchHeader::fromJson(remembered(kProposalKey));
     header.value(HeaderField::Number) = m_store->proposeNumber();
     return header;
 }
 
-void BatchRecorder::remember(const BatchHeader& header) {
-    m_store->setSetting(
-        kProposalKey,
-        QString::fromUtf8(QJsonDocument(header.toJson()).toJson(QJsonDocument::Compact)));
+void BatchRecorder::remember(const QString& key, const QJsonObject& values) {
+    m_store->setSetting(key,
+                        QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact)));
+}
+
+QJsonObject BatchRecorder::remembered(const QString& key) const {
+    return QJsonDocument::fromJson(m_store->setting(key, {}).toUtf8()).object();
 }
 
 std::optional<BatchSummary> BatchRecorder::openBatch() const { return m_open; }
@@ -215,6 +218,7 @@ bool BatchRecorder::begin(Start how, BatchHeader header, QString* error, std::in
     b.late = how == Start::Late;
     b.startedMs = startedMs ? startedMs : now();
     b.header = header;
+    proposedRule().applyTo(b);
     b.journalMark = JournalMark(m_databasePath);
     b.timeScale = m_timeScale;
     b.id = m_store->create(b);
@@ -231,7 +235,7 @@ bool BatchRecorder::begin(Start how, BatchHeader header, QString* error, std::in
                               {QStringLiteral("band"), b.band},
                               {QStringLiteral("timeTolerance"), b.timeTolerance},
                               {QStringLiteral("timeScale"), b.timeScale}});
-    remember(header);
+    remember(kProposalKey, header.toJson());
     capture(QStringLiteral("start"));
     emit batchStarted(b);
     emit batchesChanged();
@@ -358,13 +362,46 @@ bool BatchRecorder::setHeaderField(HeaderField field, const QString& text, QStri
     if (!m_store->updateHeader(m_open->id, header))
         return refuse(QStringLiteral("记录文件无法写入"));
     m_open->header = header;
-    append(EntryKind::Header, {{QStringLiteral("field"), HeaderKey(field)},
-                               {QStringLiteral("caption"), HeaderCaption(field)},
-                               {QStringLiteral("old"), old},
-                               {QStringLiteral("new"), text}});
-    remember(header);
+    appendChange(HeaderKey(field), HeaderCaption(field), old, text);
+    remember(kProposalKey, header.toJson());
     emit batchesChanged();
     return true;
+}
+
+void BatchRecorder::appendChange(const QString& key, const QString& caption, const QString& old,
+                                 const QString& now) {
+    append(EntryKind::Header, {{QStringLiteral("field"), key},
+                               {QStringLiteral("caption"), caption},
+                               {QStringLiteral("old"), old},
+                               {QStringLiteral("new"), now}});
+}
+
+bool BatchRecorder::setLoadRule(const LoadRule& rule, QString* error) {
+    const auto refuse = [error](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    if (!m_open) return refuse(QStringLiteral("没有正在进行的批次"));
+    const QString why = LoadRuleRefusal(rule);
+    if (!why.isEmpty()) return refuse(why);
+    const LoadRule old = LoadRule::of(*m_open);
+    if (old == rule) return true;
+    BatchSummary changed = *m_open;
+    rule.applyTo(changed);
+    if (!m_store->updateLoadRule(changed)) return refuse(QStringLiteral("记录文件无法写入"));
+    m_open = changed;
+    for (LoadField field : kLoadFields)
+        if (LoadFieldValue(old, field) != LoadFieldValue(rule, field))
+            appendChange(LoadFieldKey(field), LoadFieldCaption(field), LoadFieldValue(old, field),
+                         LoadFieldValue(rule, field));
+    remember(kLoadRuleKey, rule.toJson());
+    emit batchesChanged();
+    return true;
+}
+
+LoadRule BatchRecorder::proposedRule() const {
+    if (!m_store) return {};
+    return LoadRule::fromJson(remembered(kLoadRuleKey));
 }
 
 bool BatchRecorder::addNote(const QString& text, QString* error) {

@@ -16,6 +16,7 @@
 #include "batch_store.h"
 #include "clock_reading.h"
 #include "controller_state.h"
+#include "load_rule.h"
 #include "records_file.h"
 
 namespace vt {
@@ -79,6 +80,13 @@ class BatchRecorder : public QObject {
     bool endBatch(QString* error = nullptr);
     // A header field of the open batch; the change goes into its trail.
     bool setHeaderField(HeaderField field, const QString& text, QString* error);
+    // The load sensor and tolerances of the open batch: each field that changes goes into its
+    // trail like a header change, and its end is judged by the values then in force.
+    bool setLoadRule(const LoadRule& rule, QString* error);
+    // The rule proposed for the next batch: the last one set.
+    LoadRule proposedRule() const;
+    // The input scaling the station reads now.
+    const InputScaling& scaling() const { return m_state.Scaling; }
     // 添加备注: a timestamped note on the open batch.
     bool addNote(const QString& text, QString* error = nullptr);
     // A timestamped event (kind, text) into the open batch's events and chain; false when no
@@ -110,6 +118,9 @@ class BatchRecorder : public QObject {
     bool inTransaction(const std::function<bool()>& work);
     bool endedInChain();
     bool append(const QByteArray& kind, const QJsonObject& payload, std::int64_t timeMs = 0);
+    // A change of a header or load field (key, caption, old, new) into the open batch's trail.
+    void appendChange(const QString& key, const QString& caption, const QString& old,
+                      const QString& now);
     bool appendTo(std::int64_t batch, std::int64_t& seq, QByteArray& head, const QByteArray& kind,
                   const QJsonObject& payload, std::int64_t timeMs);
     void loadOpenBatch();
@@ -118,7 +129,9 @@ class BatchRecorder : public QObject {
     void writeFailed(QString why = {});
     void retryFile();
     std::int64_t now() const;
-    void remember(const BatchHeader& header);
+    // Values proposed for the next batch, kept in the records file under `key`.
+    void remember(const QString& key, const QJsonObject& values);
+    QJsonObject remembered(const QString& key) const;
 
     ControllerState& m_state;
     RecordsFile m_file;

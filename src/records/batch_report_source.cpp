@@ -1,10 +1,11 @@
 #include "batch_report_source.h"
 
-#include <QJsonArray>
 #include <QSysInfo>
 
 #include "batch_chain.h"
 #include "batch_chart_source.h"
+#include "load_rule.h"
+#include "settings_capture.h"
 
 namespace vt {
 
@@ -15,17 +16,6 @@ constexpr int kReportChartColumns = 1000;
 QDateTime TimeOf(std::int64_t ms) { return ms ? QDateTime::fromMSecsSinceEpoch(ms) : QDateTime(); }
 
 double SecondsAfter(std::int64_t ms, std::int64_t startMs) { return (ms - startMs) / 1000.0; }
-
-QString UnitText(const QJsonObject& capture) {
-    switch (capture.value(QStringLiteral("scaling")).toArray().at(0).toInt()) {
-        case 1:
-            return QStringLiteral("°F");
-        case 2:
-            return QStringLiteral("K");
-        default:
-            return QStringLiteral("°C");
-    }
-}
 
 ReportVerdict VerdictOf(const BatchEvaluation& e) {
     const VerdictKind kind = e.verdict == QStringLiteral("PASS")   ? VerdictKind::Pass
@@ -93,7 +83,7 @@ void FillHeader(BatchReportData& r, const BatchSummary& b) {
     r.start = TimeOf(b.startedMs);
     r.end = TimeOf(b.endedMs);
     r.startedLate = b.late;
-    r.loadSensor = b.sensor == LoadSensor::Pv2 ? QStringLiteral("PV2") : QStringLiteral("PV1");
+    r.loadSensor = SensorName(b.sensor);
     r.bandTolerance = b.band;
     r.timeTolerancePercent = b.timeTolerance;
 }
@@ -108,7 +98,7 @@ BatchReportData BatchReportDataOf(const BatchDossier& d, const QByteArray& chain
     r.address = capture.value(QStringLiteral("address")).toInt(1);
     FillHeader(r, d.batch);
     r.curveNumber = d.profile.empty() ? -1 : d.profile.curve;
-    r.unit = UnitText(capture);
+    r.unit = UnitName(CapturedScaling(capture));
     r.verdict = VerdictOf(d.evaluation);
     r.chart = ChartDataOf(d.chart, r.unit);
     for (const SegmentResult& s : d.evaluation.segments) r.segments.push_back(RowOf(s, d.batch));

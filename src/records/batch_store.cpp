@@ -201,6 +201,14 @@ bool BatchStore::updateHeader(std::int64_t batch, const BatchHeader& header) {
                    HeaderText(header), QVariant::fromValue<qint64>(batch)});
 }
 
+bool BatchStore::updateLoadRule(const BatchSummary& b) {
+    QSqlQuery q(m_db);
+    q.prepare(
+        QStringLiteral("update batches set sensor = ?, band = ?, time_tolerance = ? where id = ?"));
+    return Run(q, {static_cast<int>(b.sensor), b.band, b.timeTolerance,
+                   QVariant::fromValue<qint64>(b.id)});
+}
+
 bool BatchStore::close(const BatchSummary& b) {
     // The last minute's span (and any a station before spans left out): without them the chart
     // reads those records.

@@ -63,6 +63,8 @@ class BatchStore {
     std::pair<std::int64_t, QByteArray> chainEnd(std::int64_t batch) const;
 
     bool updateHeader(std::int64_t batch, const BatchHeader& header);
+    // The load sensor, band and time tolerance of `batch` as they stand in it.
+    bool updateLoadRule(const BatchSummary& batch);
     bool close(const BatchSummary& batch);
     // The end entry is in the chain: the batch is no longer open; the seal follows.
     bool markEnded(std::int64_t batch, std::int64_t endedMs, std::int64_t recordCount);

@@ -108,6 +108,22 @@ QJsonObject CapturePayload(const QString& phase, const ControllerState& state,
     return o;
 }
 
+InputScaling CapturedScaling(const QJsonObject& capture) {
+    const QJsonArray s = capture.value(QStringLiteral("scaling")).toArray();
+    return {s.at(0).toInt(), s.at(1).toInt(), s.at(2).toInt(), s.at(3).toInt(), s.at(4).toInt()};
+}
+
+QString UnitName(const InputScaling& scaling) {
+    switch (scaling.TempUnit) {
+        case 1:
+            return QStringLiteral("°F");
+        case 2:
+            return QStringLiteral("K");
+        default:
+            return QStringLiteral("°C");
+    }
+}
+
 void ReadCapture(ControllerLink& link, const ControllerState& state, const QString& phase,
                  QObject* context, std::function<void(const QJsonObject&)> onDone) {
     ReadBlocksOnce(link, state, CaptureBlocks(), context,

@@ -28,6 +28,11 @@ QString SettingsFingerprint(const std::vector<ReadBlock>& blocks,
 QJsonObject CapturePayload(const QString& phase, const ControllerState& state,
                            const std::vector<LinkReply>& replies);
 
+// The input scaling a capture holds.
+InputScaling CapturedScaling(const QJsonObject& capture);
+// The unit in force as shown: °C, °F or K.
+QString UnitName(const InputScaling& scaling);
+
 // Reads the capture blocks at operator priority and hands the payload to `onDone` on
 // `context`'s thread.
 void ReadCapture(ControllerLink& link, const ControllerState& state, const QString& phase,

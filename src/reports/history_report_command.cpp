@@ -1,11 +1,13 @@
 #include "history_report_command.h"
 
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "report_output.h"
 
@@ -24,9 +26,13 @@ QDateTimeEdit* RangeEdit(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-HistoryReportCommand::HistoryReportCommand(QWidget& window, SourceFactory source,
-                                           HistoryReportRequest base)
-    : QObject(&window), m_window(window), m_source(std::move(source)), m_base(std::move(base)) {}
+HistoryReportCommand::HistoryReportCommand(QWidget& window, SourceFactory ring,
+                                           HistoryReportRequest base, ArchiveCatalogue* archives)
+    : QObject(&window),
+      m_window(window),
+      m_ring(std::move(ring)),
+      m_base(std::move(base)),
+      m_archives(archives) {}
 
 HistoryReportCommand::~HistoryReportCommand() = default;
 
@@ -35,20 +41,20 @@ void HistoryReportCommand::run() {
         m_dialog->raise();
         return;
     }
-    std::unique_ptr<SeriesSource> source = m_source();
-    const auto [first, last] = source ? source->extent() : std::pair<QDateTime, QDateTime>{};
     m_dialog = new QDialog(&m_window);
     m_dialog->setObjectName(QStringLiteral("HistoryReportDialog"));
     m_dialog->setWindowTitle(QStringLiteral("历史报告"));
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->setWindowModality(Qt::WindowModal);
     connect(m_dialog, &QObject::destroyed, this, [this] { m_dialog = nullptr; });
+    m_source = new QComboBox(m_dialog);
+    m_source->setObjectName(QStringLiteral("ReportSource"));
+    m_source->setAccessibleDescription(QStringLiteral("ReportSource"));
+    m_source->addItem(QStringLiteral("十秒记录"));
+    m_choices = m_archives ? m_archives->archives() : std::vector<ArchiveChoice>{};
+    for (const ArchiveChoice& choice : m_choices) m_source->addItem(choice.label);
     m_from = RangeEdit(QStringLiteral("ReportFrom"), m_dialog);
     m_to = RangeEdit(QStringLiteral("ReportTo"), m_dialog);
-    for (QDateTimeEdit* edit : {m_from, m_to})
-        if (first.isValid()) edit->setDateTimeRange(first, last);
-    m_to->setDateTime(last);
-    m_from->setDateTime(std::max(first, last.addDays(-1)));
     auto* buttons = new QDialogButtonBox(m_dialog);
     m_print = buttons->addButton(QStringLiteral("打印…"), QDialogButtonBox::ActionRole);
     m_save = buttons->addButton(QStringLiteral("保存PDF…"), QDialogButtonBox::ActionRole);
@@ -58,14 +64,33 @@ void HistoryReportCommand::run() {
     connect(m_print, &QPushButton::clicked, this, &HistoryReportCommand::preview);
     connect(m_save, &QPushButton::clicked, this, &HistoryReportCommand::askForFile);
     connect(cancel, &QPushButton::clicked, m_dialog, &QDialog::reject);
+    connect(m_source, &QComboBox::currentIndexChanged, this, &HistoryReportCommand::sourceChosen);
     for (QDateTimeEdit* edit : {m_from, m_to})
         connect(edit, &QDateTimeEdit::dateTimeChanged, this, &HistoryReportCommand::rangeChanged);
     auto* form = new QFormLayout(m_dialog);
+    form->addRow(QStringLiteral("来源"), m_source);
     form->addRow(QStringLiteral("从"), m_from);
     form->addRow(QStringLiteral("至"), m_to);
     form->addRow(buttons);
-    rangeChanged();
+    sourceChosen();
     m_dialog->open();
+}
+
+// The range is limited to what the chosen source holds: the last day of the ring by default, a
+// batch's whole span.
+void HistoryReportCommand::sourceChosen() {
+    std::unique_ptr<SeriesSource> chosen = source();
+    const auto [first, last] = chosen ? chosen->extent() : std::pair<QDateTime, QDateTime>{};
+    const bool batch = m_source->currentIndex() > 0;
+    for (QDateTimeEdit* edit : {m_from, m_to}) {
+        const QSignalBlocker quiet(edit);
+        edit->clearMinimumDateTime();
+        edit->clearMaximumDateTime();
+        if (first.isValid()) edit->setDateTimeRange(first, last);
+    }
+    m_to->setDateTime(last);
+    m_from->setDateTime(batch ? first : std::max(first, last.addDays(-1)));
+    rangeChanged();
 }
 
 void HistoryReportCommand::rangeChanged() {
@@ -74,13 +99,29 @@ void HistoryReportCommand::rangeChanged() {
     m_save->setEnabled(usable);
 }
 
-HistoryReportData HistoryReportCommand::report() {
+std::unique_ptr<SeriesSource> HistoryReportCommand::source() {
+    const int index = m_source ? m_source->currentIndex() : 0;
+    if (index <= 0 || !m_archives) return m_ring ? m_ring() : nullptr;
+    return m_archives->open(m_choices[std::size_t(index - 1)].id);
+}
+
+HistoryReportRequest HistoryReportCommand::request() const {
     HistoryReportRequest request = m_base;
     request.from = m_from->dateTime();
     request.to = m_to->dateTime();
-    std::unique_ptr<SeriesSource> source = m_source();
-    if (!source) return {request, {}, {}, 0, QDateTime::currentDateTime()};
-    return BuildHistoryReport(*source, request);
+    if (const int index = m_source->currentIndex(); index > 0) {
+        const ArchiveChoice& choice = m_choices[std::size_t(index - 1)];
+        request.title = m_base.title + QStringLiteral("  ") + choice.label;
+        request.gapSeconds = choice.gapSeconds;
+    }
+    return request;
+}
+
+HistoryReportData HistoryReportCommand::report() {
+    const HistoryReportRequest chosen = request();
+    std::unique_ptr<SeriesSource> from = source();
+    if (!from) return {chosen, {}, {}, 0, QDateTime::currentDateTime()};
+    return BuildHistoryReport(*from, chosen);
 }
 
 void HistoryReportCommand::preview() {
@@ -92,11 +133,8 @@ void HistoryReportCommand::preview() {
 }
 
 void HistoryReportCommand::askForFile() {
-    HistoryReportRequest request = m_base;
-    request.from = m_from->dateTime();
-    request.to = m_to->dateTime();
-    AskPdfPath(*m_dialog, QStringLiteral("HistoryReportPdfDialog"), HistoryReportFileName(request),
-               [this](const QString& path) { saveTo(path); });
+    AskPdfPath(*m_dialog, QStringLiteral("HistoryReportPdfDialog"),
+               HistoryReportFileName(request()), [this](const QString& path) { saveTo(path); });
 }
 
 bool HistoryReportCommand::saveTo(const QString& path) {

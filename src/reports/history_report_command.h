@@ -4,8 +4,10 @@
 #include <functional>
 #include <memory>
 
+#include "archive_catalogue.h"
 #include "history_report.h"
 
+class QComboBox;
 class QDateTimeEdit;
 class QDialog;
 class QPrinter;
@@ -14,15 +16,21 @@ class QWidget;
 
 namespace vt {
 
-// "历史报告" of a window: the dialog `HistoryReportDialog` asks for a range within what the
-// source holds (`ReportFrom`, `ReportTo`), then prints it (preview) or saves it as a PDF.
+// "历史报告" of a window: the dialog `HistoryReportDialog` asks for the source (`ReportSource`:
+// the ten-second ring, or a batch's archive when a catalogue is given) and a range within what
+// it holds (`ReportFrom`, `ReportTo`), then prints it (preview) or saves it as a PDF.
 class HistoryReportCommand : public QObject {
     Q_OBJECT
   public:
     using SourceFactory = std::function<std::unique_ptr<SeriesSource>()>;
-    // `base` gives title, station, pens and gap threshold; the range is the operator's.
-    HistoryReportCommand(QWidget& window, SourceFactory source, HistoryReportRequest base);
+    // `base` gives title, station, pens and the ring's gap threshold; the range is the
+    // operator's. `archives` (may be null) offers the batches.
+    HistoryReportCommand(QWidget& window, SourceFactory ring, HistoryReportRequest base,
+                         ArchiveCatalogue* archives = nullptr);
     ~HistoryReportCommand() override;
+
+    // The batches offered from the next run on.
+    void setArchives(ArchiveCatalogue* archives) { m_archives = archives; }
 
     void run();
     // The report of the range chosen now (read from the source).
@@ -33,11 +41,18 @@ class HistoryReportCommand : public QObject {
     void preview();
     void askForFile();
     void rangeChanged();
+    void sourceChosen();
+    // The chosen source, read afresh, and the request for the range chosen now.
+    std::unique_ptr<SeriesSource> source();
+    HistoryReportRequest request() const;
 
     QWidget& m_window;
-    SourceFactory m_source;
+    SourceFactory m_ring;
     HistoryReportRequest m_base;
+    ArchiveCatalogue* m_archives;
+    std::vector<ArchiveChoice> m_choices;  // the batches, after the ring in `m_source`
     QDialog* m_dialog = nullptr;
+    QComboBox* m_source = nullptr;
     QDateTimeEdit* m_from = nullptr;
     QDateTimeEdit* m_to = nullptr;
     QPushButton* m_print = nullptr;

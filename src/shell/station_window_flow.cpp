@@ -2,6 +2,7 @@
 
 #include <QScreen>
 
+#include "batch_archives.h"
 #include "batch_window.h"
 #include "editor_descriptors.h"
 #include "guarded_window.h"
@@ -70,7 +71,10 @@ void StationWindowFlow::returnFromEditor(StationWindow) {
 void StationWindowFlow::openHistory() {
     Unload(m_overview);
     m_overview = nullptr;
-    if (!m_history) m_history = new HistoryWindow(m_context);
+    if (!m_history) {
+        m_history = new HistoryWindow(m_context);
+        m_history->setArchives(m_archives.get());
+    }
     ShowFullSize(m_history);
 }
 
@@ -103,6 +107,11 @@ void StationWindowFlow::returnFromJournal() { returnToHistory(m_journal); }
 void StationWindowFlow::exitStation() { emit exitRequested(); }
 
 BatchWindow* StationWindowFlow::batchWindow() const { return m_batches; }
+
+void StationWindowFlow::setRecorder(BatchRecorder* recorder) {
+    m_recorder = recorder;
+    m_archives = recorder ? std::make_unique<BatchArchives>(*recorder) : nullptr;
+}
 
 // The batch window stands beside the hub-and-spoke flow: it opens over whatever is shown and
 // its "返回" closes it.

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 #include "station_context.h"
 #include "window_navigator.h"
@@ -15,6 +16,7 @@ class HistoryTableWindow;
 class JournalWindow;
 class BatchRecorder;
 class BatchWindow;
+class BatchArchives;
 
 // The hub-and-spoke window flow of the running station: it makes, shows, hides and unloads
 // the windows as their buttons ask. Unloading is deferred to the event loop, so a window may
@@ -51,8 +53,8 @@ class StationWindowFlow : public QObject, public WindowNavigator {
     void exitStation() override;
     void openBatchRecords() override;
 
-    // The station's batch records, for the batch window.
-    void setRecorder(BatchRecorder* recorder) { m_recorder = recorder; }
+    // The station's batch records, for the batch window and the history report.
+    void setRecorder(BatchRecorder* recorder);
     BatchWindow* batchWindow() const;
 
   signals:
@@ -77,6 +79,7 @@ class StationWindowFlow : public QObject, public WindowNavigator {
     QPointer<JournalWindow> m_journal;
     QPointer<GuardedWindow> m_editor;
     BatchRecorder* m_recorder = nullptr;
+    std::unique_ptr<BatchArchives> m_archives;
     QPointer<BatchWindow> m_batches;
 };
 

@@ -24,6 +24,7 @@ TEST(ValueConversion, TypeFourteenIsAlreadyLinear) {
 struct UnitCase {
     std::int32_t unit;
     float value;  // of raw 2931 on a temperature sensor
+    int decimals;
 };
 
 class TemperatureUnit : public ::testing::TestWithParam<UnitCase> {};
@@ -36,12 +37,13 @@ TEST_P(TemperatureUnit, DecidesTheDecimalPlaceAlone) {
     s.TempUnit = GetParam().unit;
     EXPECT_FLOAT_EQ(RawToValue1(s, 2931), GetParam().value);
     EXPECT_EQ(RoundHalfEven(ValueToRaw1(s, GetParam().value)), 2931);
+    EXPECT_EQ(ValueDecimals1(s), GetParam().decimals);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, TemperatureUnit,
-                         ::testing::Values(UnitCase{0, 293.1f}, UnitCase{1, 2931.0f},
-                                           UnitCase{2, 293.1f}, UnitCase{3, 2931.0f},
-                                           UnitCase{-1, 2931.0f}, UnitCase{255, 2931.0f}));
+                         ::testing::Values(UnitCase{0, 293.1f, 1}, UnitCase{1, 2931.0f, 0},
+                                           UnitCase{2, 293.1f, 1}, UnitCase{3, 2931.0f, 0},
+                                           UnitCase{-1, 2931.0f, 0}, UnitCase{255, 2931.0f, 0}));
 
 TEST(ValueConversion, EachInputUsesItsOwnDecimals) {
     InputScaling s;
@@ -52,6 +54,8 @@ TEST(ValueConversion, EachInputUsesItsOwnDecimals) {
     EXPECT_FLOAT_EQ(RawToValue2(s, 1500), 1.5f);
     EXPECT_EQ(RoundHalfEven(ValueToRaw2(s, 1.5f)), 1500);
     EXPECT_FLOAT_EQ(RawToValue1(s, 1500), 150.0f);
+    EXPECT_EQ(ValueDecimals2(s), 3);
+    EXPECT_EQ(ValueDecimals1(s), 1);
 }
 
 TEST(ValueConversion, UnreadSettingsMeanCelsiusWithOneDecimal) {

@@ -19,11 +19,12 @@ void RecordsFixture::restart() {
     m_recorder->open();
 }
 
-void RecordsFixture::feed(int seconds, float pv1, float sv) {
+void RecordsFixture::feed(int seconds, float pv1, float sv, float pv2) {
     for (int i = 0; i < seconds; ++i) {
         advance(1);
         std::array<float, 8> values{};
         values[RecordColumn::Pv1] = pv1;
+        values[RecordColumn::Pv2] = pv2;
         values[RecordColumn::CurrentSv] = sv;
         m_recorder->appendSecond(ReadClock(m_now), values);
     }

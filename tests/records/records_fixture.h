@@ -22,7 +22,7 @@ class RecordsFixture {
     // A new recorder on the same file, as after a restart (the old one is simply dropped).
     void restart();
     // `seconds` one-second records with the load value `pv1` (the clock moves with them).
-    void feed(int seconds, float pv1, float sv = 0.0f);
+    void feed(int seconds, float pv1, float sv = 0.0f, float pv2 = 0.0f);
     void advance(int seconds) { m_now = m_now.addSecs(seconds); }
     std::int64_t nowMs() const { return m_now.toMSecsSinceEpoch(); }
     // Runs an SQL statement on the file from outside the recorder.

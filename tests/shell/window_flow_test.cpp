@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -113,6 +115,21 @@ TEST_F(StationFlow, OverviewToHistoryAndBackReloadsTheOverviewWhileTheLoggerWrit
     EXPECT_TRUE(QTest::qWaitFor([&] { return flow().history() == nullptr; }, kWait));
     EXPECT_TRUE(m_station->state().TrendWindowOpen);
     EXPECT_TRUE(QTest::qWaitFor([&] { return RecordCount("pv_data") > before + 1; }, kWait));
+}
+
+// The history window the flow makes offers the station's batches to "历史报告".
+TEST_F(StationFlow, TheHistoryReportOffersTheBatchesBesideTheRing) {
+    BatchRecorder& recorder = m_station->recorder();
+    ASSERT_TRUE(recorder.startManual(recorder.proposal(), nullptr));
+    flow().openHistory();
+    ASSERT_NE(flow().history(), nullptr);
+    Click(flow().history(), "CommandHistoryReport");
+    auto* source = flow().history()->findChild<QComboBox*>(QStringLiteral("ReportSource"));
+    ASSERT_NE(source, nullptr);
+    ASSERT_EQ(source->count(), 2);
+    EXPECT_TRUE(source->itemText(1).startsWith(QStringLiteral("批次 1")))
+        << qPrintable(source->itemText(1));
+    source->parentWidget()->close();
 }
 
 TEST_F(StationFlow, EscapeOnTheOverviewEndsTheStation) {

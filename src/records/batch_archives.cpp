@@ -1,0 +1,32 @@
+#include "batch_archives.h"
+
+#include "batch_evaluation.h"
+#include "batch_recorder.h"
+#include "batch_series_source.h"
+
+namespace vt {
+
+std::vector<ArchiveChoice> BatchArchives::archives() {
+    const BatchStore* store = m_recorder.store();
+    if (!store) return {};
+    std::vector<ArchiveChoice> choices;
+    for (const BatchSummary& b : store->list({}, 0, store->count({}))) {
+        const QString start = QDateTime::fromMSecsSinceEpoch(b.startedMs)
+                                  .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        const QString part = b.header.value(HeaderField::Part);
+        choices.push_back(
+            {b.id,
+             QStringLiteral("批次 %1%2  %3")
+                 .arg(b.number(), part.isEmpty() ? QString() : QStringLiteral("  ") + part, start),
+             kRecordGapMs / 1000.0});
+    }
+    return choices;
+}
+
+std::unique_ptr<SeriesSource> BatchArchives::open(std::int64_t id) {
+    const BatchStore* store = m_recorder.store();
+    if (!store) return nullptr;
+    return std::make_unique<BatchSeriesSource>(*store, id);
+}
+
+}  // namespace vt
