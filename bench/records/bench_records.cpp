@@ -1,9 +1,9 @@
 // Figures for the batch records, on real files in a temporary folder:
 //   - the logger tick with the archive on (an open batch takes every one-second record);
 //   - a batch of 360,000 records (100 hours): the end (the UI thread's longest stall while the
-//     batch is verified, evaluated and sealed), click to painted chart (from the minute spans, and from the records alone as in a file written
-//     before spans were kept), verifying its chain, its chain export, and the records file's
-//     size per 24 hours of batch;
+//     batch is verified, evaluated and sealed), click to painted chart (from the minute spans, and
+//     from the records alone as in a file written before spans were kept), verifying its chain, its
+//     chain export, and the records file's size per 24 hours of batch;
 //   - the batch list with 10,000 batches: first rows.
 // Arguments pick parts: tick, long, list (all three without any).
 #include <QApplication>

@@ -6,8 +6,8 @@
 
 #include "prepared_statement.h"
 #include "ring_rule.h"
-#include "station_db_log.h"
 #include "sqlite_statement.h"
+#include "station_db_log.h"
 #include "station_queries.h"
 #include "wal_checkpoint.h"
 

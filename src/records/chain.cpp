@@ -5,8 +5,8 @@
 #include <QJsonObject>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <cstring>
+#include <limits>
 
 namespace vt {
 

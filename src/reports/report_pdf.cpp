@@ -77,9 +77,9 @@ bool SaveReportPdf(const QString& path, const PdfDocument& document,
     const bool painted = PaintPdf(pages, document, paint);
     std::optional<QByteArray> update = QByteArray();
     if (painted && !document.attachmentName.isEmpty())
-        update = AttachmentUpdate(pages.data(), {document.attachmentName,
-                                                 QStringLiteral("text/plain"),
-                                                 document.attachment});
+        update = AttachmentUpdate(
+            pages.data(),
+            {document.attachmentName, QStringLiteral("text/plain"), document.attachment});
     if (!painted || !update) {
         file.cancelWriting();
         Fail(error, QStringLiteral("无法生成 PDF：%1").arg(path));
