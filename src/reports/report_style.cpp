@@ -7,6 +7,7 @@ namespace vt {
 namespace {
 
 constexpr double kMmPerPoint = 25.4 / 72.0;
+constexpr double kNoLigatureSpacing = 0.02;  // device pixels: the least Qt keeps
 
 }  // namespace
 
@@ -21,6 +22,9 @@ QFont ReportFont(double points, bool bold) {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(Mm(points * kMmPerPoint))));
     font.setBold(bold);
+    // Any letter spacing turns the shaper's ligatures off: "ff" in a chain head would otherwise
+    // reach the text layer as one character, and a copied or searched hash would not match.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kNoLigatureSpacing);
     return font;
 }
 

@@ -75,6 +75,7 @@ TEST(LoadRuleTest, ChangesAreTrailedAndTheEndIsJudgedByTheValuesInForce) {
     f.feed(5, 100.0f, 0.0f, 60.0f);
     const std::int64_t id = f.recorder().openBatch()->id;
     ASSERT_TRUE(f.recorder().endBatch());
+    ASSERT_TRUE(f.waitForSeal());
     ASSERT_TRUE(evaluation);
 
     // The load is PV2 for the whole batch: 40 then 60.
