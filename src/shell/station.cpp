@@ -33,7 +33,7 @@ Station::Station(const StationOptions& options, QObject* parent)
       m_polling(m_link, m_state),
       m_connection(m_link, m_polling, m_state),
       m_logger(m_state, options.databasePath),
-      m_recorder(m_state, options.recordsPath),
+      m_recorder(m_state, RecordsPathOf(options)),
       m_flow(m_state, m_link, m_polling, m_connection, m_ports, options.databasePath) {
     m_polling.setObjectName(QStringLiteral("Met1"));
     m_logger.setObjectName(QStringLiteral("mscom"));

@@ -146,9 +146,7 @@ CommandLineVerdict JudgeCommandLine(const QStringList& arguments) {
         }
     }
     if (options.databasePath.isEmpty()) options.databasePath = StationDatabase::DefaultPath();
-    if (options.recordsPath.isEmpty()) {
-        options.recordsPath = RecordsFile::besideDatabase(options.databasePath);
-    }
+    options.recordsPath = RecordsPathOf(options);
     QString plantError;
     const auto plant = PlantOptionsFrom(parser, &plantError);
     if (!plant) return Refusal(plantError);
@@ -161,6 +159,11 @@ std::optional<StationOptions> ParseStationOptions(const QStringList& arguments, 
     CommandLineVerdict verdict = JudgeCommandLine(arguments);
     if (!verdict.options && error) *error = verdict.text;
     return verdict.options;
+}
+
+QString RecordsPathOf(const StationOptions& options) {
+    return options.recordsPath.isEmpty() ? RecordsFile::besideDatabase(options.databasePath)
+                                         : options.recordsPath;
 }
 
 }  // namespace vt

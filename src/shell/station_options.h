@@ -21,6 +21,9 @@ struct StationOptions {
     PlantOptions plant;          // the plant's MQTT broker; off unless --mqtt
 };
 
+// The records file the options name: the one given, else Records.db beside the database.
+QString RecordsPathOf(const StationOptions& options);
+
 // What a command line asks for: run the station with options, or print a text and end.
 struct CommandLineVerdict {
     std::optional<StationOptions> options;  // set: run the station
