@@ -15,10 +15,10 @@ import re
 import subprocess
 import sys
 import tempfile
-import unittest
 
 from atspi_driver import App, wait_for
-from station_session import LINK_TIMEOUT, OVERVIEW, StationSession
+from records_file_tools import RecordsFileTools
+from station_session import LINK_TIMEOUT, OVERVIEW, StationSession, run_tests
 
 BATCHES = "批次记录"
 PART = "零件-A17"
@@ -29,14 +29,14 @@ RUN_TIMEOUT = 120.0
 
 
 # The station runs its own simulator here; opening the port and stopping are the session's.
-class BatchRecordsTest(StationSession):
+class BatchRecordsTest(RecordsFileTools, StationSession):
     @classmethod
     def setUpClass(cls):
         folder = tempfile.TemporaryDirectory()
         cls.addClassCleanup(folder.cleanup)
         cls.folder = pathlib.Path(folder.name)
         cls.records = cls.folder / "Records.db"
-        cls.app = App.launch([STATION, "--simulate", "--sim-time-factor", "60",
+        cls.app = App.launch([cls.station, "--simulate", "--sim-time-factor", "60",
                               "--database", str(cls.folder / "db")])
         cls.addClassCleanup(cls.stop_station)
         cls.overview = cls.app.window(OVERVIEW, timeout=30)
@@ -137,16 +137,7 @@ class BatchRecordsTest(StationSession):
         return next((w for w in self.app.find_all(role="dialog")
                      if "预览" in w.name or "Preview" in w.name), None)
 
-    def sqlite(self, statement):
-        return subprocess.run(["sqlite3", str(self.records), statement], check=True,
-                              capture_output=True, text=True).stdout.strip()
-
-    def vtrecords(self, *args):
-        return subprocess.run([VTRECORDS, "--records", str(self.records), *args],
-                              capture_output=True, text=True, timeout=60)
 
 
 if __name__ == "__main__":
-    STATION, VTRECORDS = sys.argv.pop(1), sys.argv.pop(1)
-    result = unittest.main(verbosity=2, exit=False).result
-    sys.exit(1 if not result.wasSuccessful() else 77 if result.skipped else 0)
+    sys.exit(run_tests("vtrecords_tool"))

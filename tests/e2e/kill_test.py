@@ -10,16 +10,15 @@ is a gap), the chain verifies, and the batch ends and is sealed once the port is
 import json
 import pathlib
 import signal
-import subprocess
 import sys
 import tempfile
-import unittest
 
 from atspi_driver import App, wait_for
-from station_session import LINK_TIMEOUT, OVERVIEW, StationSession
+from records_file_tools import RecordsFileTools
+from station_session import LINK_TIMEOUT, OVERVIEW, StationSession, run_tests
 
 
-class KillDuringBatchTest(StationSession):
+class KillDuringBatchTest(RecordsFileTools, StationSession):
     @classmethod
     def setUpClass(cls):
         folder = tempfile.TemporaryDirectory()
@@ -31,7 +30,7 @@ class KillDuringBatchTest(StationSession):
 
     @classmethod
     def launch(cls):
-        cls.app = App.launch([STATION, "--simulate", "--sim-time-factor", "60",
+        cls.app = App.launch([cls.station, "--simulate", "--sim-time-factor", "60",
                               "--database", str(cls.folder / "db")])
         cls.overview = cls.app.window(OVERVIEW, timeout=30)
 
@@ -69,16 +68,7 @@ class KillDuringBatchTest(StationSession):
     def number(self, query):
         return int(self.sqlite(query))
 
-    def sqlite(self, statement):
-        return subprocess.run(["sqlite3", str(self.records), statement], check=True,
-                              capture_output=True, text=True).stdout.strip()
-
-    def vtrecords(self, *args):
-        return subprocess.run([VTRECORDS, "--records", str(self.records), *args],
-                              capture_output=True, text=True, timeout=60)
 
 
 if __name__ == "__main__":
-    STATION, VTRECORDS = sys.argv.pop(1), sys.argv.pop(1)
-    result = unittest.main(verbosity=2, exit=False).result
-    sys.exit(1 if not result.wasSuccessful() else 77 if result.skipped else 0)
+    sys.exit(run_tests("vtrecords_tool"))

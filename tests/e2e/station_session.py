@@ -104,10 +104,12 @@ class StationSession(unittest.TestCase):
         return label
 
 
-def run_tests():
-    """Runs the tests of __main__ on the station and simulator named by the first two
-    arguments; the exit status for CTest: 0, 1 on a failure, 77 when a test was skipped."""
-    StationSession.station, StationSession.simulator = sys.argv.pop(1), sys.argv.pop(1)
+def run_tests(second="simulator"):
+    """Runs the tests of __main__ on the station and the program named by the first two
+    arguments (the simulator, or the tool the class attribute `second` names); the exit status
+    for CTest: 0, 1 on a failure, 77 when a test was skipped."""
+    StationSession.station = sys.argv.pop(1)
+    setattr(StationSession, second, sys.argv.pop(1))
     result = unittest.main(verbosity=2, exit=False).result
     # 77 tells CTest the run was skipped, e.g. because the windows hide what it must read.
     return 1 if not result.wasSuccessful() else 77 if result.skipped else 0
