@@ -14,7 +14,7 @@ struct PdfEmbeddedFile {
 };
 
 // The incremental update that attaches `file` to the finished PDF `pdf` (classic cross-reference
-// table, no attachment of its own): the file's stream (ZlibStream), its file specification and a
+// table, no attachment of its own): the file's stream (ZlibStream), its /Filespec entry and a
 // new revision of the catalog naming it in /Names /EmbeddedFiles and /AF, then a cross-reference
 // section whose trailer points back with /Prev. `pdf` followed by the answer is the whole file.
 // nullopt when `pdf` is not such a PDF.
