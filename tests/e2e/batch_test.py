@@ -10,15 +10,13 @@ history window saves the trend page as a PDF through the same dialog.
     run_under_xvfb.sh /usr/bin/python3 batch_test.py PATH/TO/vtstation PATH/TO/vtrecords
 """
 
-import pathlib
 import re
 import subprocess
 import sys
-import tempfile
 
-from atspi_driver import App, wait_for
-from records_file_tools import RecordsFileTools
-from station_session import LINK_TIMEOUT, OVERVIEW, StationSession, run_tests
+from atspi_driver import wait_for
+from records_session import RecordsSession
+from station_session import LINK_TIMEOUT, run_tests
 
 BATCHES = "批次记录"
 PART = "零件-A17"
@@ -28,18 +26,10 @@ BAND = "50.0"
 RUN_TIMEOUT = 120.0
 
 
-# The station runs its own simulator here; opening the port and stopping are the session's.
-class BatchRecordsTest(RecordsFileTools, StationSession):
+class BatchRecordsTest(RecordsSession):
     @classmethod
     def setUpClass(cls):
-        folder = tempfile.TemporaryDirectory()
-        cls.addClassCleanup(folder.cleanup)
-        cls.folder = pathlib.Path(folder.name)
-        cls.records = cls.folder / "Records.db"
-        cls.app = App.launch([cls.station, "--simulate", "--sim-time-factor", "60",
-                              "--database", str(cls.folder / "db")])
-        cls.addClassCleanup(cls.stop_station)
-        cls.overview = cls.app.window(OVERVIEW, timeout=30)
+        super().setUpClass()
         cls.open_port()
 
     def test_a_program_run_is_one_verified_batch(self):

@@ -8,32 +8,15 @@ is a gap), the chain verifies, and the batch ends and is sealed once the port is
 """
 
 import json
-import pathlib
 import signal
 import sys
-import tempfile
 
-from atspi_driver import App, wait_for
-from records_file_tools import RecordsFileTools
-from station_session import LINK_TIMEOUT, OVERVIEW, StationSession, run_tests
+from atspi_driver import wait_for
+from records_session import RecordsSession
+from station_session import LINK_TIMEOUT, run_tests
 
 
-class KillDuringBatchTest(RecordsFileTools, StationSession):
-    @classmethod
-    def setUpClass(cls):
-        folder = tempfile.TemporaryDirectory()
-        cls.addClassCleanup(folder.cleanup)
-        cls.folder = pathlib.Path(folder.name)
-        cls.records = cls.folder / "Records.db"
-        cls.launch()
-        cls.addClassCleanup(cls.stop_station)
-
-    @classmethod
-    def launch(cls):
-        cls.app = App.launch([cls.station, "--simulate", "--sim-time-factor", "60",
-                              "--database", str(cls.folder / "db")])
-        cls.overview = cls.app.window(OVERVIEW, timeout=30)
-
+class KillDuringBatchTest(RecordsSession):
     def test_a_killed_station_loses_no_committed_record_and_the_chain_verifies(self):
         self.open_port()
         self.overview.find("Combo3", role="combo box").select("1:运行 ")
