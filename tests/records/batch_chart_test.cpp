@@ -18,15 +18,20 @@ struct DragCase {
     bool zooms;
 };
 
-class BatchChartDragTest : public ::testing::TestWithParam<DragCase> {};
-
-TEST_P(BatchChartDragTest, DragAsksForTheDraggedRangeInOrder) {
-    BatchChart chart;
+// An 800 x 300 chart over [kFrom, kTo] with nothing drawn on it.
+void ShowEmptyBatch(BatchChart& chart) {
     chart.resize(800, 300);
     BatchChartData data;
     data.fromMs = kFrom;
     data.toMs = kTo;
     chart.setData(data);
+}
+
+class BatchChartDragTest : public ::testing::TestWithParam<DragCase> {};
+
+TEST_P(BatchChartDragTest, DragAsksForTheDraggedRangeInOrder) {
+    BatchChart chart;
+    ShowEmptyBatch(chart);
     QSignalSpy zoom(&chart, &BatchChart::zoomRequested);
     QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(GetParam().pressX, 150));
     QTest::mouseMove(&chart, QPoint(GetParam().releaseX, 150));
@@ -46,11 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Drags, BatchChartDragTest,
 
 TEST(BatchChartTest, TimeAtRunsAcrossThePlotOnlyClampedBeyondIt) {
     BatchChart chart;
-    chart.resize(800, 300);
-    BatchChartData data;
-    data.fromMs = kFrom;
-    data.toMs = kTo;
-    chart.setData(data);
+    ShowEmptyBatch(chart);
     EXPECT_EQ(chart.timeAt(0), kFrom);
     EXPECT_EQ(chart.timeAt(799), kTo);
     // The plot is narrower than the widget (axes) but wider than its half.
