@@ -11,6 +11,7 @@
 #include "batch_series_source.h"
 #include "bench_stats.h"
 #include "history_report.h"
+#include "long_batch.h"
 #include "screenshots.h"
 #include "trend_settings.h"
 
@@ -20,15 +21,11 @@ constexpr int kRecords = 360000;
 const QDateTime kStart(QDate(2026, 1, 5), QTime(6, 0, 0));
 
 // A closed manual batch of kRecords records, one a second from kStart.
-std::int64_t FillBatch(vt::BatchRecorder& recorder, QDateTime& now) {
+std::int64_t FillBatch(vt::BatchRecorder& recorder, QDateTime& now, const QString& path) {
     recorder.open();
     recorder.startManual(recorder.proposal(), nullptr);
-    std::array<float, 8> values{};
-    for (int n = 1; n <= kRecords; ++n) {
-        now = kStart.addSecs(n);
-        for (int c = 0; c < 6; ++c) values[std::size_t(c)] = float(500 + c + (n % 600) / 10.0);
-        recorder.appendSecond(vt::ReadClock(now), values);
-    }
+    vt::bench::AppendSeconds(recorder, now, kStart, kRecords);
+    vt::bench::CopyLogBack(path);
     const std::int64_t id = recorder.openBatch()->id;
     recorder.endBatch();
     return id;
@@ -58,9 +55,9 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     vt::ControllerState state;
     QDateTime now = kStart;
-    vt::BatchRecorder recorder(state, dir.filePath(QStringLiteral("Records.db")),
-                               [&] { return now; });
-    const std::int64_t id = FillBatch(recorder, now);
+    const QString path = dir.filePath(QStringLiteral("Records.db"));
+    vt::BatchRecorder recorder(state, path, [&] { return now; });
+    const std::int64_t id = FillBatch(recorder, now, path);
     vt::BatchSeriesSource source(*recorder.store(), id);
     const auto [first, last] = source.extent();
     Report(source, "whole batch (100 hours)", first, last);

@@ -28,6 +28,7 @@
 #include "batch_recorder.h"
 #include "bench_stats.h"
 #include "data_logger.h"
+#include "long_batch.h"
 #include "screenshots.h"
 #include "station_database.h"
 
@@ -135,15 +136,10 @@ void BenchLongBatch(const QString& folder) {
     recorder.startManual(recorder.proposal(), nullptr);
     QElapsedTimer fill;
     fill.start();
-    std::array<float, 8> values{};
-    for (int n = 1; n <= kRecords; ++n) {
-        now = kStart.addSecs(n);
-        values[3] = static_cast<float>(500 + (n % 600) / 10.0);
-        values[2] = 550.0f;
-        recorder.appendSecond(vt::ReadClock(now), values);
-    }
+    vt::bench::AppendSeconds(recorder, now, kStart, kRecords);
     std::printf("filling a batch of %d records through the recorder: %.1f s (%.1f us per record)\n",
                 kRecords, Ms(fill) / 1000, Ms(fill) * 1000 / kRecords);
+    vt::bench::CopyLogBack(path);
     const std::int64_t id = recorder.openBatch()->id;
     QElapsedTimer idle;
     const Stalls quiet = MeasureStalls([&] { idle.start(); },

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <tuple>
 
+#include "batch_reading.h"
 #include "records_file.h"
 
 namespace vt {
@@ -39,10 +40,10 @@ ClosingResult ReadEndedBatch(const BatchStore& store, std::int64_t batchId,
     const std::optional<BatchSummary> batch = store.batch(batchId);
     if (!batch) return Unread(r, QStringLiteral("批次 %1 无法读取").arg(batchId));
     r.batch = *batch;
-    r.check = VerifyBatch(store, r.batch);
+    BatchReading reading = ReadBatchThrough(store, r.batch);
     if (stop) return Unread(r, QStringLiteral("已中止"));
-    r.evaluation = EvaluateBatch(store, r.batch, r.check.holds);
-    if (stop) return Unread(r, QStringLiteral("已中止"));
+    r.check = std::move(reading.check);
+    r.evaluation = std::move(reading.evaluation);
     std::tie(r.endSeq, r.endHash) = store.chainEnd(batchId);
     const std::int64_t records = store.recordCount(batchId);
     const auto others = static_cast<std::int64_t>(store.entries(batchId).size());

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "batch_chain.h"
+#include "batch_reading.h"
 
 namespace vt {
 
@@ -133,13 +133,15 @@ void ReadBatchEntries(const BatchStore& store, BatchDossier& data) {
 }
 
 std::optional<BatchDossier> LoadBatchDossier(const BatchStore& store, std::int64_t batchId,
-                                             int chartWidth) {
+                                             int chartWidth, bool withExport) {
     const auto batch = store.batch(batchId);
     if (!batch) return std::nullopt;
     BatchDossier data;
     data.batch = *batch;
-    data.integrity = VerifyBatch(store, *batch);
-    data.evaluation = EvaluateBatch(store, *batch, data.integrity.holds);
+    BatchReading reading = ReadBatchThrough(store, *batch, withExport);
+    data.integrity = std::move(reading.check);
+    data.evaluation = std::move(reading.evaluation);
+    data.chainExport = std::move(reading.chainExport);
     ReadBatchEntries(store, data);
     data.profile = PlannedProfile::fromCapture(data.startCapture);
     const auto noteTimes = std::move(data.chart.notes);

@@ -56,6 +56,7 @@ struct BatchDossier {
     bool settingsChanged = false;  // both known and different
     std::vector<BatchSignature> signatures;
     BatchChartData chart;
+    QByteArray chainExport;  // when asked for
 };
 
 // The pens of a batch chart: current set value, PV1, PV2, SV1.
@@ -70,8 +71,8 @@ BatchChartData LoadBatchChart(const BatchStore& store, const BatchSummary& batch
 // `evaluation`, in time order.
 void ReadBatchEntries(const BatchStore& store, BatchDossier& data);
 
-// Reads, verifies and evaluates one batch.
+// Reads, verifies, evaluates and (given `withExport`) exports one batch, its chain read once.
 std::optional<BatchDossier> LoadBatchDossier(const BatchStore& store, std::int64_t batchId,
-                                             int chartWidth = 1000);
+                                             int chartWidth = 1000, bool withExport = false);
 
 }  // namespace vt

@@ -144,12 +144,11 @@ BatchEvaluation BatchEvaluator::finish(bool chainHolds, int writes, const QStrin
     return e;
 }
 
-BatchEvaluation EvaluateBatch(const BatchStore& store, const BatchSummary& batch, bool chainHolds) {
+StoredBatchEvaluation::StoredBatchEvaluation(const BatchSummary& batch,
+                                             const std::vector<StoredEntry>& entries) {
     PlannedProfile profile;
     std::vector<std::pair<std::int64_t, int>> marks;
-    int writes = 0;
-    QStringList alarms;
-    for (const StoredEntry& s : store.entries(batch.id)) {
+    for (const StoredEntry& s : entries) {
         const QJsonObject o = QJsonDocument::fromJson(s.entry.payload).object();
         if (s.entry.kind == EntryKind::Capture &&
             o.value(QStringLiteral("phase")) == QStringLiteral("start"))
@@ -157,26 +156,34 @@ BatchEvaluation EvaluateBatch(const BatchStore& store, const BatchSummary& batch
         else if (s.entry.kind == EntryKind::Segment)
             marks.emplace_back(s.entry.timeMs, o.value(QStringLiteral("segment")).toInt());
         else if (s.entry.kind == EntryKind::Write)
-            ++writes;
+            ++m_writes;
         else if (s.entry.kind == EntryKind::Event &&
                  o.value(QStringLiteral("kind")) == QStringLiteral("alarm"))
-            alarms << o.value(QStringLiteral("text")).toString();
+            m_alarms << o.value(QStringLiteral("text")).toString();
     }
+    m_alarms.removeDuplicates();
     const std::int64_t endMs = batch.isOpen() ? QDateTime::currentMSecsSinceEpoch() : batch.endedMs;
-    BatchEvaluator evaluator(batch, profile, std::move(marks), endMs);
+    m_evaluator.emplace(batch, profile, std::move(marks), endMs);
+}
+
+BatchEvaluation StoredBatchEvaluation::finish(bool chainHolds) {
+    return m_evaluator->finish(chainHolds, m_writes, m_alarms);
+}
+
+BatchEvaluation EvaluateBatch(const BatchStore& store, const BatchSummary& batch, bool chainHolds) {
+    StoredBatchEvaluation evaluation(batch, store.entries(batch.id));
     std::int64_t after = 0;
     constexpr int kPage = 20000;
     for (;;) {
         int n = 0;
         store.records(batch.id, after, kPage, [&](const BatchRecord& r) {
-            evaluator.add(r);
+            evaluation.add(r);
             after = r.seq;
             ++n;
         });
         if (n < kPage) break;
     }
-    alarms.removeDuplicates();
-    return evaluator.finish(chainHolds, writes, alarms);
+    return evaluation.finish(chainHolds);
 }
 
 }  // namespace vt

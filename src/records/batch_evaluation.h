@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -84,6 +85,20 @@ class BatchEvaluator {
     double m_overallSum = 0.0;
     std::int64_t m_lastMs = 0;
     std::int64_t m_present = 0;
+};
+
+// The evaluation of a stored batch with its records given as they are read: the planned
+// profile, the segment marks, the writes and the alarms come first from its other entries.
+class StoredBatchEvaluation {
+  public:
+    StoredBatchEvaluation(const BatchSummary& batch, const std::vector<StoredEntry>& entries);
+    void add(const BatchRecord& record) { m_evaluator->add(record); }
+    BatchEvaluation finish(bool chainHolds);
+
+  private:
+    int m_writes = 0;
+    QStringList m_alarms;
+    std::optional<BatchEvaluator> m_evaluator;
 };
 
 // The whole evaluation of a stored batch (its records, marks and captures).

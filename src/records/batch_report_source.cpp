@@ -2,7 +2,6 @@
 
 #include <QSysInfo>
 
-#include "batch_chain.h"
 #include "batch_chart_source.h"
 #include "load_rule.h"
 #include "settings_capture.h"
@@ -90,7 +89,7 @@ void FillHeader(BatchReportData& r, const BatchSummary& b) {
 
 }  // namespace
 
-BatchReportData BatchReportDataOf(const BatchDossier& d, const QByteArray& chainExport) {
+BatchReportData BatchReportDataOf(BatchDossier d) {
     BatchReportData r;
     const QJsonObject& capture = d.startCapture;
     r.station = QSysInfo::machineHostName();
@@ -111,15 +110,15 @@ BatchReportData BatchReportDataOf(const BatchDossier& d, const QByteArray& chain
     r.integrity = IntegrityOf(d);
     for (const BatchSignature& s : d.signatures)
         r.signatures.push_back({s.name, s.meaning, s.comment, s.account, TimeOf(s.timeMs)});
-    r.chainExport = chainExport;
+    r.chainExport = std::move(d.chainExport);
     r.madeAt = QDateTime::currentDateTime();
     return r;
 }
 
 std::optional<BatchReportData> LoadBatchReport(const BatchStore& store, std::int64_t batchId) {
-    const auto dossier = LoadBatchDossier(store, batchId, kReportChartColumns);
+    auto dossier = LoadBatchDossier(store, batchId, kReportChartColumns, true);
     if (!dossier) return std::nullopt;
-    return BatchReportDataOf(*dossier, ExportBatchChain(store, dossier->batch));
+    return BatchReportDataOf(std::move(*dossier));
 }
 
 }  // namespace vt

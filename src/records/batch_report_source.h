@@ -9,8 +9,8 @@
 
 namespace vt {
 
-// A batch dossier as the report lays it out, with the batch's chain export attached.
-BatchReportData BatchReportDataOf(const BatchDossier& dossier, const QByteArray& chainExport);
+// A batch dossier as the report lays it out, with its chain export attached.
+BatchReportData BatchReportDataOf(BatchDossier dossier);
 
 // Reads batch `batchId` and its chain for a report; nullopt when there is no such batch.
 std::optional<BatchReportData> LoadBatchReport(const BatchStore& store, std::int64_t batchId);

@@ -268,8 +268,8 @@ std::vector<StoredEntry> BatchStore::entries(std::int64_t batch) const {
     return out;
 }
 
-void BatchStore::walk(std::int64_t batch,
-                      const std::function<void(const StoredEntry&)>& visit) const {
+void BatchStore::walk(std::int64_t batch, const std::function<void(const StoredEntry&)>& visit,
+                      const std::function<void(const BatchRecord&)>& record) const {
     const std::vector<StoredEntry> others = entries(batch);
     auto next = others.begin();
     RecordReader reader(SqliteHandle(m_db));
@@ -284,6 +284,7 @@ void BatchStore::walk(std::int64_t batch,
         WriteRecordPayload(stored.entry.payload, r.date, r.time, r.values);
         CopyBytes(reader.hash(), stored.hash);
         visit(stored);
+        if (record) record(r);
     }
     while (next != others.end()) visit(*next++);
 }

@@ -72,8 +72,10 @@ class BatchStore {
     std::vector<std::int64_t> unsealed() const;
     bool setIntegrity(std::int64_t batch, const QString& text);
 
-    // Every entry of the batch's chain in order (records and the rest merged by sequence).
-    void walk(std::int64_t batch, const std::function<void(const StoredEntry&)>& visit) const;
+    // Every entry of the batch's chain in order (records and the rest merged by sequence);
+    // each record is also handed to `record`, when given, as read.
+    void walk(std::int64_t batch, const std::function<void(const StoredEntry&)>& visit,
+              const std::function<void(const BatchRecord&)>& record = {}) const;
     // The entries other than records, in order.
     std::vector<StoredEntry> entries(std::int64_t batch) const;
     void records(std::int64_t batch, std::int64_t afterSeq, int limit,

@@ -53,6 +53,8 @@ class ChainHasher {
   public:
     // The 32-byte hash into `out`.
     void hash(QByteArrayView previous, const ChainEntry& entry, QByteArray& out);
+    // The canonical bytes of the entry hashed last.
+    QByteArrayView line() const { return m_line; }
 
   private:
     QCryptographicHash m_sha{QCryptographicHash::Sha256};

@@ -11,6 +11,20 @@ namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("VT5800-CHAIN 1");
 
+// The hash in hex and the tab after it.
+void AppendHashField(QByteArray& out, QByteArrayView hash) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    char hex[2 * 32 + 1];
+    char* at = hex;
+    for (const char byte : hash.first(std::min<qsizetype>(hash.size(), 32))) {
+        const auto b = static_cast<unsigned char>(byte);
+        *at++ = kDigits[b >> 4];
+        *at++ = kDigits[b & 0xf];
+    }
+    *at++ = '\t';
+    out.append(hex, at - hex);
+}
+
 }  // namespace
 
 QString ChainCheck::text() const {
@@ -30,19 +44,15 @@ ChainExportWriter::ChainExportWriter(const QString& batchNumber) {
 }
 
 void ChainExportWriter::add(const StoredEntry& stored) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    char hex[2 * 32 + 1];
-    char* at = hex;
-    const QByteArrayView hash(stored.hash);
-    for (const char byte : hash.first(std::min<qsizetype>(hash.size(), 32))) {
-        const auto b = static_cast<unsigned char>(byte);
-        *at++ = kDigits[b >> 4];
-        *at++ = kDigits[b & 0xf];
-    }
-    *at++ = '\t';
-    m_bytes.append(hex, at - hex);
+    AppendHashField(m_bytes, stored.hash);
     AppendCanonicalBytes(m_bytes, stored.entry);
     m_bytes.append('\n');
+}
+
+void ChainExportWriter::AppendLine(QByteArray& out, QByteArrayView hash, QByteArrayView canonical) {
+    AppendHashField(out, hash);
+    out.append(canonical);
+    out.append('\n');
 }
 
 bool ParseExportLine(const QByteArray& line, StoredEntry& out) {

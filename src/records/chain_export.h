@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "chain.h"
@@ -39,7 +40,13 @@ class ChainExportWriter {
   public:
     explicit ChainExportWriter(const QString& batchNumber);
     void add(const StoredEntry& stored);
+    // Lines made by AppendLine elsewhere, next in order.
+    void append(QByteArrayView lines) { m_bytes.append(lines); }
     const QByteArray& bytes() const { return m_bytes; }
+    QByteArray take() { return std::move(m_bytes); }
+
+    // The export's line of an entry onto `out`, from its stored hash and canonical bytes.
+    static void AppendLine(QByteArray& out, QByteArrayView hash, QByteArrayView canonical);
 
   private:
     QByteArray m_bytes;

@@ -14,12 +14,13 @@ namespace vt {
 // time, and hands the entries on in their order, each with its recomputed hash. An entry is
 // hashed over the stored hash before it rather than the recomputed one: the two are the same
 // as long as the chain holds, and once it does not, a ChainWalk only counts. So the first entry
-// that does not match is the one a walk hashing from the start would name.
+// that does not match is the one a walk hashing from the start would name. Given a writer, the
+// workers also write the entries' export lines, which the writer takes in order.
 class ChainHashAhead {
   public:
     using Visit = std::function<void(const StoredEntry& stored, QByteArrayView recomputed)>;
 
-    explicit ChainHashAhead(Visit visit);
+    explicit ChainHashAhead(Visit visit, ChainExportWriter* exportTo = nullptr);
     ChainHashAhead(const ChainHashAhead&) = delete;
     ChainHashAhead& operator=(const ChainHashAhead&) = delete;
 
@@ -30,13 +31,15 @@ class ChainHashAhead {
   private:
     struct Chunk {
         std::vector<StoredEntry> entries;
-        QByteArray hashes;  // 32 bytes per entry
+        QByteArray hashes;    // 32 bytes per entry
+        QByteArray exported;  // their export lines, when asked for
     };
-    static Chunk Hash(std::vector<StoredEntry> entries, QByteArray previous);
+    static Chunk Hash(std::vector<StoredEntry> entries, QByteArray previous, bool exporting);
     void dispatch();
     void handOnOldest();
 
     Visit m_visit;
+    ChainExportWriter* m_export;
     std::vector<StoredEntry> m_filling;
     QByteArray m_previous;  // the stored hash before m_filling's first entry
     std::deque<std::future<Chunk>> m_hashing;

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "batch_chain.h"
+#include "batch_reading.h"
 #include "records_file.h"
 #include "records_fixture.h"
 
@@ -76,6 +77,32 @@ TEST(ChainExport, ReWalksWithoutTheFileAndNamesAChangedLine) {
     changed.replace(QStringLiteral("装炉完成").toUtf8(), QStringLiteral("装炉未完成").toUtf8());
     EXPECT_EQ(VerifyChainExport(changed).firstBad, 8);
     EXPECT_FALSE(VerifyChainExport(QByteArrayLiteral("%PDF-1.4\n")).readable);
+}
+
+// The one walk a report and the seal make, against the walks of their own, over three of the
+// hashing's chunks: a record changed in the last one, and the export's lines kept in order.
+TEST(ChainOneWalk, FindsWhatTheSeparateWalksFind) {
+    vt::testing::RecordsFixture f;
+    const std::int64_t id = f.closedBatch(9000);
+    const BatchStore& store = *f.recorder().store();
+    for (const bool changed : {false, true}) {
+        if (changed)
+            ASSERT_TRUE(f.tamper(QStringLiteral("update records set v4 = 1 where seq = 8500")));
+        const BatchSummary batch = *store.batch(id);
+        const BatchReading one = ReadBatchThrough(store, batch, true);
+        const ChainCheck check = VerifyBatch(store, batch);
+        EXPECT_EQ(one.check.holds, !changed);
+        EXPECT_EQ(one.check.firstBad, changed ? 8500 : 0);
+        EXPECT_EQ(one.check.head, check.head);
+        EXPECT_EQ(one.check.entries, check.entries);
+        EXPECT_EQ(one.chainExport, ExportBatchChain(store, batch));
+        const BatchEvaluation alone = EvaluateBatch(store, batch, check.holds);
+        EXPECT_EQ(one.evaluation.overall.samples, 9000);
+        EXPECT_EQ(one.evaluation.overall.minimum, alone.overall.minimum);
+        EXPECT_EQ(one.evaluation.overall.mean, alone.overall.mean);
+        EXPECT_EQ(one.evaluation.coverage, alone.coverage);
+        EXPECT_EQ(one.evaluation.chainHolds, !changed);
+    }
 }
 
 TEST(RecordsFileTest, ADamagedFileIsKeptAsideAndANewOneMade) {
