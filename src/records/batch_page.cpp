@@ -282,10 +282,13 @@ void BatchPage::readEvaluation(std::function<BatchEvaluation(const BatchStore&)>
 
 void BatchPage::showEvaluation(const BatchDossier& data, std::int64_t records) {
     if (!m_batch) return;
-    BatchChartData chart = m_chart->data();
-    chart.notes = data.chart.notes;
-    chart.gaps = data.evaluation.gaps;
-    m_chart->setData(std::move(chart));
+    // The chart is drawn anew only when its marks change.
+    if (m_chart->data().notes != data.chart.notes || m_chart->data().gaps != data.evaluation.gaps) {
+        BatchChartData chart = m_chart->data();
+        chart.notes = data.chart.notes;
+        chart.gaps = data.evaluation.gaps;
+        m_chart->setData(std::move(chart));
+    }
     fillSegments(data.evaluation);
     fillEvents(data);
     const BatchEvaluation& e = data.evaluation;
