@@ -72,8 +72,10 @@ void OnWorker(vt::BatchArchives& archives, std::int64_t id, const char* what,
                 });
         },
         [&] { return records >= 0; });
-    std::printf("  %-44s %7lld records: UI thread's longest stall %.1f ms, report after %.0f ms\n",
-                what, static_cast<long long>(records), stalls.longest, stalls.doneAtMs);
+    std::printf(
+        "  %-44s %7lld records: UI thread's longest stall %.1f ms (at %.0f ms), report at %.0f "
+        "ms\n",
+        what, static_cast<long long>(records), stalls.longest, stalls.longestAtMs, stalls.doneAtMs);
 }
 
 }  // namespace
