@@ -121,6 +121,9 @@ void BatchPage::buildForm() {
     NameCaptionlessControl(m_integrity, QStringLiteral("BatchIntegrity"));
     m_message = new QLabel(this);
     NameCaptionlessControl(m_message, QStringLiteral("BatchMessage"));
+    // The line keeps the height of a Chinese message when empty, so that a message coming or
+    // going does not lay the page out anew (and draw the chart again at another size).
+    m_message->setMinimumHeight(QLabel(kReading).sizeHint().height());
     m_checkButton = NamedButton(QStringLiteral("CommandVerify"), QStringLiteral("校验"), this);
     connect(m_checkButton, &QPushButton::clicked, this, &BatchPage::verify);
     m_segments = MakeTable(
