@@ -128,7 +128,7 @@ HistoryReportRequest HistoryReportCommand::request() const {
 
 void HistoryReportCommand::makeReport(std::function<void(const HistoryReportData&)> use) {
     const HistoryReportRequest chosen = request();
-    const int index = m_source ? m_source->currentIndex() : 0;
+    const int index = m_source->currentIndex();
     if (index > 0 && m_archives) {
         m_making = m_archives->makeReport(
             m_choices[std::size_t(index - 1)].id, chosen,

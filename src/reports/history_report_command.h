@@ -36,11 +36,11 @@ class HistoryReportCommand : public QObject {
     void setArchives(ArchiveCatalogue* archives) { m_archives = archives; }
 
     void run();
+
+  private:
     // Makes the report of the range chosen now and hands it to `use` (later, for a batch).
     void makeReport(std::function<void(const HistoryReportData&)> use);
     bool saveTo(const QString& path, const HistoryReportData& report);
-
-  private:
     void preview();
     void askForFile();
     void reportReady(const std::optional<HistoryReportData>& report, const QString& problem,
