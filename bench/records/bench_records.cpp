@@ -3,14 +3,17 @@
 //   - a batch of 360,000 records (100 hours): the end (the UI thread's longest stall while the
 //     batch is verified, evaluated and sealed), click to painted chart (from the minute spans, and
 //     from the records alone as in a file written before spans were kept), verifying its chain, its
-//     chain export, and the records file's size per 24 hours of batch;
+//     chain export, the batch page's reads (the UI thread's longest stall with each read on the UI
+//     thread as before and on the page's workers now), and the records file's size per 24 hours
+//     of batch;
 //   - the batch list with 10,000 batches: first rows.
 // Arguments pick parts: tick, long, list (all three without any).
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
+#include <QFileDialog>
 #include <QFileInfo>
-#include <QSqlQuery>
+#include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
@@ -26,57 +29,23 @@
 #include "batch_list_model.h"
 #include "batch_page.h"
 #include "batch_recorder.h"
+#include "batch_report.h"
+#include "batch_report_source.h"
 #include "bench_stats.h"
 #include "data_logger.h"
-#include "long_batch.h"
+#include "records_bench_file.h"
 #include "screenshots.h"
 #include "station_database.h"
+#include "ui_stalls.h"
 
 namespace {
 
+using vt::bench::MeasureStalls;
+using vt::bench::Ms;
 using vt::bench::Quantile;
+using vt::bench::Stalls;
 
 const QDateTime kStart(QDate(2026, 1, 5), QTime(6, 0, 0));
-
-double Ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
-
-// Gaps between turns of a 1 ms timer on the UI thread.
-struct Stalls {
-    double longest = 0.0;
-    double longestAtMs = 0.0;  // when it ended, from the probe's start
-    int over5Ms = 0;
-    double last = 0.0;  // the gap in which `done` came true
-};
-
-// The UI thread's stalls from just before `begin` runs on it until `done` holds.
-Stalls MeasureStalls(const std::function<void()>& begin, const std::function<bool()>& done) {
-    QEventLoop loop;
-    QElapsedTimer since;
-    QElapsedTimer total;
-    Stalls stalls;
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    probe.setInterval(1);
-    QObject::connect(&probe, &QTimer::timeout, &loop, [&] {
-        const double gap = Ms(since);
-        since.restart();
-        stalls.over5Ms += gap > 5.0;
-        if (gap > stalls.longest) {
-            stalls.longest = gap;
-            stalls.longestAtMs = Ms(total);
-        }
-        if (done()) {
-            stalls.last = gap;
-            loop.quit();
-        }
-    });
-    QTimer::singleShot(20, &loop, begin);
-    since.start();
-    total.start();
-    probe.start();
-    loop.exec();
-    return stalls;
-}
 
 double CpuMs(clockid_t clock) {
     timespec now{};
@@ -113,16 +82,76 @@ void BenchTick(const QString& folder) {
         Quantile(ms, 0.5), Quantile(ms, 0.99), Quantile(ms, 1.0));
 }
 
-// The file as a station before minute spans would have left it.
-void DropMinuteSpans(const QString& path) {
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("drop"));
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery(db).exec(QStringLiteral("delete from record_minutes"));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("drop"));
+QWidget* Shown(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) return w;
+    return nullptr;
+}
+
+// Chooses `path` in the save dialog `name` once it shows.
+void SaveThrough(const QString& name, const QString& path) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, name, path] {
+        auto* dialog = qobject_cast<QFileDialog*>(Shown(name));
+        if (!dialog) return;
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+        timer->deleteLater();
+    });
+    timer->start(5);
+}
+
+void PrintPageStalls(const char* what, double before, const Stalls& now) {
+    std::printf("  %-34s before %5.0f ms | now %5.1f ms at %4.0f ms (result at %4.0f ms)\n", what,
+                before, now.longest, now.longestAtMs, now.doneAtMs);
+}
+
+// The batch page's reads of a long batch: as the page made them on the UI thread before, and
+// through its workers now.
+void BenchPageReads(vt::BatchRecorder& recorder, std::int64_t id, const QString& folder) {
+    const vt::BatchStore& store = *recorder.store();
+    const vt::BatchSummary batch = *store.batch(id);
+    const auto onUiThread = [](const std::function<void()>& work) {
+        bool ran = false;
+        return MeasureStalls(
+                   [&] {
+                       work();
+                       ran = true;
+                   },
+                   [&] { return ran; })
+            .longest;
+    };
+    vt::BatchPage page(recorder);
+    page.resize(1200, 800);
+    page.show();
+    auto* facts = page.findChild<QLabel*>(QStringLiteral("BatchFacts"));
+    auto* check = page.findChild<QPushButton*>(QStringLiteral("CommandVerify"));
+    auto* message = page.findChild<QLabel*>(QStringLiteral("BatchMessage"));
+    std::printf(
+        "batch page on this batch, UI thread's longest stall (1 ms timer): the read on the UI "
+        "thread before | on a worker now\n");
+    PrintPageStalls(
+        "evaluation (batch chosen)", onUiThread([&] { vt::EvaluateBatch(store, batch, true); }),
+        MeasureStalls([&] { page.showBatch(id); },
+                      [&] { return facts->text().contains(QStringLiteral("覆盖率")); }));
+    PrintPageStalls("校验", onUiThread([&] { vt::VerifyBatch(store, batch); }),
+                    MeasureStalls([&] { check->click(); }, [&] { return check->isEnabled(); }));
+    PrintPageStalls(
+        "打印报告 until the preview shows", onUiThread([&] { vt::LoadBatchReport(store, id); }),
+        MeasureStalls(
+            [&] { page.findChild<QPushButton*>(QStringLiteral("CommandPrintReport"))->click(); },
+            [&] { return Shown(QStringLiteral("BatchPrintPreview")) != nullptr; }));
+    Shown(QStringLiteral("BatchPrintPreview"))->close();
+    const QString pdf = folder + QStringLiteral("/page.pdf");
+    PrintPageStalls("保存PDF after the file is chosen", onUiThread([&] {
+                        vt::SaveBatchReportPdf(pdf, *vt::LoadBatchReport(store, id), nullptr);
+                    }),
+                    MeasureStalls(
+                        [&] {
+                            SaveThrough(QStringLiteral("BatchPdfDialog"), pdf);
+                            page.findChild<QPushButton*>(QStringLiteral("CommandSavePdf"))->click();
+                        },
+                        [&] { return message->text().startsWith(QStringLiteral("报告已保存")); }));
 }
 
 void BenchLongBatch(const QString& folder) {
@@ -185,6 +214,7 @@ void BenchLongBatch(const QString& folder) {
     const auto walked =
         vt::bench::TimedRuns([&] { store.walk(id, [](const vt::StoredEntry&) {}); }, 1, 5);
     std::printf("reading its chain without hashing: median %.0f ms\n", Quantile(walked, 0.5));
+    BenchPageReads(recorder, id, folder);
 
     // The station stopping while a batch ends: the walk is cut short (the next start does it).
     auto closer = std::make_unique<vt::BatchCloser>(path);
@@ -217,7 +247,7 @@ void BenchLongBatch(const QString& folder) {
     };
     const auto fromSpans = clickToChart();
     const auto bandsFromSpans = bandsAlone();
-    DropMinuteSpans(path);
+    vt::bench::DropMinuteSpans(path);
     const auto fromRecords = clickToChart();
     const auto bandsFromRecords = bandsAlone();
     std::printf(

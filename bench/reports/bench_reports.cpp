@@ -19,7 +19,7 @@
 #include "column_reducer.h"
 #include "controller_state.h"
 #include "history_report.h"
-#include "long_batch.h"
+#include "records_bench_file.h"
 #include "pdf_attachment.h"
 #include "records_cli.h"
 #include "records_file.h"

@@ -3,6 +3,7 @@
 #include "batch_evaluation.h"
 #include "batch_recorder.h"
 #include "batch_series_source.h"
+#include "records_task.h"
 
 namespace vt {
 
@@ -27,6 +28,19 @@ std::unique_ptr<SeriesSource> BatchArchives::open(std::int64_t id) {
     const BatchStore* store = m_recorder.store();
     if (!store) return nullptr;
     return std::make_unique<BatchSeriesSource>(*store, id);
+}
+
+std::unique_ptr<QObject> BatchArchives::makeReport(std::int64_t id, HistoryReportRequest request,
+                                                   ReportDone done) {
+    auto task = std::make_unique<RecordsTask>(m_recorder.path());
+    task->run<HistoryReportData>(
+        [id, request = std::move(request)](const BatchStore& store, const std::atomic<bool>&) {
+            BatchSeriesSource source(store, id);
+            return BuildHistoryReport(source, request);
+        },
+        [done](HistoryReportData report) { done(std::move(report), QString()); },
+        [done](const QString& problem) { done(std::nullopt, problem); });
+    return task;
 }
 
 }  // namespace vt

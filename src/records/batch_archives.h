@@ -13,6 +13,9 @@ class BatchArchives : public ArchiveCatalogue {
     explicit BatchArchives(const BatchRecorder& recorder) : m_recorder(recorder) {}
     std::vector<ArchiveChoice> archives() override;
     std::unique_ptr<SeriesSource> open(std::int64_t id) override;
+    // Through a `RecordsTask` on the recorder's file.
+    std::unique_ptr<QObject> makeReport(std::int64_t id, HistoryReportRequest request,
+                                        ReportDone done) override;
 
   private:
     const BatchRecorder& m_recorder;

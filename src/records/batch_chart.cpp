@@ -31,6 +31,7 @@ BatchChart::BatchChart(QWidget* parent) : QWidget(parent) {
 void BatchChart::setData(BatchChartData data) {
     m_data = std::move(data);
     m_picture = BuildChartPicture(ChartDataOf(m_data, QString()));
+    m_painted = {};
     update();
 }
 
@@ -49,11 +50,20 @@ std::int64_t BatchChart::timeAt(double x) const {
            static_cast<std::int64_t>(f * static_cast<double>(m_data.toMs - m_data.fromMs));
 }
 
+// The chart is painted once per picture and size: a page laid out anew around it (a readout's
+// text changed) only copies it.
 void BatchChart::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (m_painted.size() != size() * ratio) {
+        m_painted = QPixmap(size() * ratio);
+        m_painted.setDevicePixelRatio(ratio);
+        m_painted.fill(Qt::white);
+        QPainter chart(&m_painted);
+        chart.setRenderHint(QPainter::Antialiasing);
+        PaintChartPicture(chart, QRectF(rect()), m_picture, looks());
+    }
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.setRenderHint(QPainter::Antialiasing);
-    PaintChartPicture(p, QRectF(rect()), m_picture, looks());
+    p.drawPixmap(0, 0, m_painted);
     if (!m_dragFrom) return;
     const QRectF plot = plotRect();
     p.fillRect(QRectF(QPointF(*m_dragFrom, plot.top()), QPointF(m_dragTo, plot.bottom())),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <optional>
 
@@ -42,6 +43,7 @@ class BatchChart : public QWidget {
 
     BatchChartData m_data;
     ChartPicture m_picture;
+    QPixmap m_painted;  // m_picture at the widget's size
     std::optional<double> m_dragFrom;
     double m_dragTo = 0.0;
 };

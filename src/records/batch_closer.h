@@ -4,12 +4,10 @@
 #include <QString>
 #include <atomic>
 #include <cstdint>
-#include <mutex>
 
 #include "batch_chain.h"
 #include "batch_evaluation.h"
-
-class QThread;
+#include "records_task.h"
 
 namespace vt {
 
@@ -34,17 +32,17 @@ struct ClosingResult {
 ClosingResult ReadEndedBatch(const BatchStore& store, std::int64_t batchId,
                              const std::atomic<bool>& stop);
 
-// Verifies and evaluates one ended batch at a time on a worker thread with its own read
-// connection to the records file, so that the end of a long batch never stalls the station.
-// finished() comes on the closer's own thread. Destroying the closer cuts a run short and
-// drops its result.
+// Verifies and evaluates one ended batch at a time through a `RecordsTask` (a worker with its own
+// read connection to the records file), so that the end of a long batch never stalls the
+// station. finished() comes on the closer's own thread. Destroying the closer cuts a run short
+// and drops its result.
 class BatchCloser : public QObject {
     Q_OBJECT
   public:
     explicit BatchCloser(QString recordsPath, QObject* parent = nullptr);
     ~BatchCloser() override;
 
-    bool busy() const { return m_thread != nullptr; }
+    bool busy() const { return m_task.busy(); }
     // Starts reading batch `batchId`; false while a run is under way.
     bool start(std::int64_t batchId);
 
@@ -52,16 +50,7 @@ class BatchCloser : public QObject {
     void finished(const vt::ClosingResult& result);
 
   private:
-    void run(std::int64_t batchId);
-    void collect();
-    void interrupt();
-
-    QString m_path;
-    QThread* m_thread = nullptr;
-    ClosingResult m_result;  // written by the worker, read once it has ended
-    std::atomic<bool> m_stop{false};
-    std::mutex m_connectionMutex;
-    void* m_connection = nullptr;  // the worker's SQLite handle while it reads
+    RecordsTask m_task;
 };
 
 }  // namespace vt

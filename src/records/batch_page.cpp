@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "batch_chain.h"
@@ -24,6 +23,7 @@
 #include "csv_export_control.h"
 #include "load_rule_fields.h"
 #include "named_button.h"
+#include "records_task.h"
 #include "report_output.h"
 #include "sign_dialog.h"
 
@@ -52,12 +52,34 @@ void SetRow(QTableWidget* table, int row, const QStringList& cells) {
 
 QString Number(double v) { return QString::number(v, 'f', 1); }
 
+// The evaluation with the events beside it, and the records counted so far.
+struct PageReading {
+    BatchDossier data;
+    std::int64_t records = 0;
+};
+
+// A report saved from the page: the batch could be read, the PDF written.
+struct SavedReport {
+    bool loaded = false;
+    bool saved = false;
+    QString error;
+};
+
+const QString kReading = QStringLiteral("正在生成报告…");
+
 }  // namespace
 
 BatchPage::BatchPage(BatchRecorder& recorder, QWidget* parent)
-    : QWidget(parent), m_recorder(recorder) {
+    : QWidget(parent),
+      m_recorder(recorder),
+      m_evaluation(new RecordsTask(recorder.path(), this)),
+      m_check(new RecordsTask(recorder.path(), this)),
+      m_printRead(new RecordsTask(recorder.path(), this)),
+      m_saving(new RecordsTask(recorder.path(), this)) {
     setObjectName(QStringLiteral("BatchPage"));
     buildForm();
+    for (RecordsTask* task : {m_evaluation, m_check, m_printRead, m_saving})
+        connect(task, &RecordsTask::delivered, this, &BatchPage::enableActions);
     connect(&m_recorder, &BatchRecorder::batchesChanged, this, [this] {
         if (m_batch && (m_batch->isOpen() || m_batch->ending())) showBatch(m_batch->id);
     });
@@ -67,7 +89,7 @@ BatchPage::BatchPage(BatchRecorder& recorder, QWidget* parent)
                 if (batch.id != batchId()) return;
                 m_batch = batch;
                 showState();
-                showEvaluation(evaluation);
+                readEvaluation([evaluation](const BatchStore&) { return evaluation; });
             });
 }
 
@@ -85,8 +107,10 @@ void BatchPage::buildForm() {
         m_header[i] = edit;
     }
     m_loadRule = new LoadRuleFields(m_recorder, *form, this);
-    connect(m_loadRule, &LoadRuleFields::refused, this, &BatchPage::say);
+    connect(m_loadRule, &LoadRuleFields::refused, this,
+            [this](const QString& problem) { say(problem); });
     m_facts = new QLabel(this);
+    NameCaptionlessControl(m_facts, QStringLiteral("BatchFacts"));
     m_facts->setWordWrap(true);
     m_chart = new BatchChart(this);
     connect(m_chart, &BatchChart::zoomRequested, this, &BatchPage::loadChart);
@@ -97,8 +121,11 @@ void BatchPage::buildForm() {
     NameCaptionlessControl(m_integrity, QStringLiteral("BatchIntegrity"));
     m_message = new QLabel(this);
     NameCaptionlessControl(m_message, QStringLiteral("BatchMessage"));
-    QPushButton* check = NamedButton(QStringLiteral("CommandVerify"), QStringLiteral("校验"), this);
-    connect(check, &QPushButton::clicked, this, &BatchPage::verify);
+    // The line keeps the height of a Chinese message when empty, so that a message coming or
+    // going does not lay the page out anew (and draw the chart again at another size).
+    m_message->setMinimumHeight(QLabel(kReading).sizeHint().height());
+    m_checkButton = NamedButton(QStringLiteral("CommandVerify"), QStringLiteral("校验"), this);
+    connect(m_checkButton, &QPushButton::clicked, this, &BatchPage::verify);
     m_segments = MakeTable(
         QStringLiteral("SegmentTable"),
         {QStringLiteral("段"), QStringLiteral("设定值"), QStringLiteral("计划开始"),
@@ -134,7 +161,7 @@ void BatchPage::buildForm() {
     readouts->addWidget(m_verdict, 1);
     readouts->addWidget(new QLabel(QStringLiteral("完整性:"), this));
     readouts->addWidget(m_integrity, 2);
-    readouts->addWidget(check);
+    readouts->addWidget(m_checkButton);
     auto* actions = new QHBoxLayout;
     actions->addWidget(m_note, 1);
     actions->addWidget(m_noteButton);
@@ -156,6 +183,13 @@ void BatchPage::buildForm() {
 }
 
 void BatchPage::showBatch(std::int64_t id) {
+    const bool another = id != batchId();
+    m_evaluation->cancel();
+    if (another) {
+        m_check->cancel();
+        m_printRead->cancel();
+        m_facts->clear();
+    }
     const BatchStore* store = m_recorder.store();
     m_batch = store ? store->batch(id) : std::nullopt;
     for (int i = 0; i < kHeaderFieldCount; ++i)
@@ -176,9 +210,9 @@ void BatchPage::showBatch(std::int64_t id) {
     m_loadRule->show(m_batch, startCapture);
     if (!m_batch) return;
     loadChart(0, 0);
-    // An ending batch is being evaluated off the UI thread; batchClosed brings the result.
+    // An ending batch is being evaluated by the closer; batchClosed brings the result.
     if (!m_batch->ending())
-        QTimer::singleShot(0, this, &BatchPage::evaluate);
+        evaluate();
     else
         m_facts->setText(QStringLiteral("结束 %1, 记录 %2 条\n正在校验和评定")
                              .arg(When(m_batch->endedMs))
@@ -193,17 +227,27 @@ void BatchPage::showState() {
     m_noteButton->setEnabled(open);
     m_signButton->setEnabled(m_batch && !open && !ending);
     m_export->button()->setEnabled(m_batch.has_value());
-    // A report waits for the verdict and the seal.
-    m_printButton->setEnabled(m_batch && !ending);
-    m_pdfButton->setEnabled(m_batch && !ending);
+    enableActions();
     m_verdict->setText(open      ? QStringLiteral("进行中")
                        : ending  ? QStringLiteral("正在结束")
                        : m_batch ? m_batch->verdict
                                  : QString());
-    m_integrity->setText(!m_batch                       ? QString()
-                         : ending                       ? QStringLiteral("校验中")
-                         : m_batch->integrity.isEmpty() ? QStringLiteral("未校验")
-                                                        : m_batch->integrity);
+    m_integrity->setText(m_check->busy() ? QStringLiteral("校验中") : storedIntegrity());
+}
+
+QString BatchPage::storedIntegrity() const {
+    return !m_batch                       ? QString()
+           : m_batch->ending()            ? QStringLiteral("校验中")
+           : m_batch->integrity.isEmpty() ? QStringLiteral("未校验")
+                                          : m_batch->integrity;
+}
+
+void BatchPage::enableActions() {
+    const bool ending = m_batch && m_batch->ending();
+    m_checkButton->setEnabled(m_batch && !m_check->busy());
+    // A report waits for the verdict and the seal.
+    m_printButton->setEnabled(m_batch && !ending && !m_printRead->busy());
+    m_pdfButton->setEnabled(m_batch && !ending && !m_saving->busy());
 }
 
 void BatchPage::loadChart(std::int64_t fromMs, std::int64_t toMs) {
@@ -216,22 +260,38 @@ void BatchPage::loadChart(std::int64_t fromMs, std::int64_t toMs) {
 }
 
 void BatchPage::evaluate() {
-    if (!m_batch || !m_recorder.store()) return;
-    showEvaluation(EvaluateBatch(*m_recorder.store(), *m_batch,
-                                 !m_batch->integrity.startsWith(QStringLiteral("记录已被改动"))));
+    if (!m_batch) return;
+    if (m_facts->text().isEmpty()) m_facts->setText(QStringLiteral("正在评定…"));
+    const bool holds = !m_batch->integrity.startsWith(QStringLiteral("记录已被改动"));
+    readEvaluation([batch = *m_batch, holds](const BatchStore& store) {
+        return EvaluateBatch(store, batch, holds);
+    });
 }
 
-void BatchPage::showEvaluation(const BatchEvaluation& evaluation) {
-    if (!m_batch || !m_recorder.store()) return;
-    const BatchStore& store = *m_recorder.store();
-    BatchDossier data;
-    data.batch = *m_batch;
-    data.evaluation = evaluation;
-    ReadBatchEntries(store, data);
-    BatchChartData chart = m_chart->data();
-    chart.notes = data.chart.notes;
-    chart.gaps = data.evaluation.gaps;
-    m_chart->setData(std::move(chart));
+void BatchPage::readEvaluation(std::function<BatchEvaluation(const BatchStore&)> evaluation) {
+    if (!m_batch) return;
+    m_evaluation->run<PageReading>(
+        [batch = *m_batch, evaluation](const BatchStore& store, const std::atomic<bool>&) {
+            PageReading r;
+            r.data.batch = batch;
+            r.data.evaluation = evaluation(store);
+            ReadBatchEntries(store, r.data);
+            r.records = batch.isOpen() ? store.recordCount(batch.id) : batch.recordCount;
+            return r;
+        },
+        [this](const PageReading& r) { showEvaluation(r.data, r.records); },
+        [this](const QString& problem) { say(problem); });
+}
+
+void BatchPage::showEvaluation(const BatchDossier& data, std::int64_t records) {
+    if (!m_batch) return;
+    // The chart is drawn anew only when its marks change.
+    if (m_chart->data().notes != data.chart.notes || m_chart->data().gaps != data.evaluation.gaps) {
+        BatchChartData chart = m_chart->data();
+        chart.notes = data.chart.notes;
+        chart.gaps = data.evaluation.gaps;
+        m_chart->setData(std::move(chart));
+    }
     fillSegments(data.evaluation);
     fillEvents(data);
     const BatchEvaluation& e = data.evaluation;
@@ -245,7 +305,7 @@ void BatchPage::showEvaluation(const BatchEvaluation& evaluation) {
                  m_batch->late ? QStringLiteral(" (迟到开始)") : QString(),
                  m_batch->isOpen() ? QStringLiteral("进行中") : When(m_batch->endedMs),
                  DurationText((end - m_batch->startedMs) / 1000))
-            .arg(m_batch->isOpen() ? store.recordCount(m_batch->id) : m_batch->recordCount)
+            .arg(records)
             .arg(e.coverage, 0, 'f', 1)
             .arg(e.gapCount)
             .arg(e.longestGapSeconds)
@@ -298,10 +358,21 @@ void BatchPage::fillEvents(const BatchDossier& data) {
 }
 
 void BatchPage::verify() {
-    if (!m_batch || !m_recorder.store()) return;
-    const ChainCheck check = VerifyBatch(*m_recorder.store(), *m_batch);
-    m_integrity->setText(check.text());
-    m_integrity->setToolTip(QStringLiteral("链头 ") + QString::fromLatin1(check.head));
+    if (!m_batch) return;
+    m_check->run<ChainCheck>(
+        [batch = *m_batch](const BatchStore& store, const std::atomic<bool>&) {
+            return VerifyBatch(store, batch);
+        },
+        [this](const ChainCheck& check) {
+            m_integrity->setText(check.text());
+            m_integrity->setToolTip(QStringLiteral("链头 ") + QString::fromLatin1(check.head));
+        },
+        [this](const QString& problem) {
+            m_integrity->setText(storedIntegrity());
+            say(problem);
+        });
+    m_integrity->setText(QStringLiteral("校验中"));
+    enableActions();
 }
 
 void BatchPage::headerEdited(int field) {
@@ -332,32 +403,57 @@ void BatchPage::openSignDialog() {
     dialog->open();
 }
 
-bool BatchPage::loadReport() {
-    const BatchStore* store = m_recorder.store();
-    m_report = store && m_batch ? LoadBatchReport(*store, m_batch->id) : std::nullopt;
-    if (!m_report) say(QStringLiteral("无法读取批次"));
-    return m_report.has_value();
-}
-
 void BatchPage::printReport() {
-    if (!loadReport()) return;
-    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    OpenPrintPreview(*window(), *m_printer, QStringLiteral("BatchPrintPreview"),
-                     [this](QPagedPaintDevice& device) {
-                         return m_report && PaintBatchReport(device, *m_report);
-                     });
+    if (!m_batch) return;
+    m_printRead->run<std::optional<BatchReportData>>(
+        [id = m_batch->id](const BatchStore& store, const std::atomic<bool>&) {
+            return LoadBatchReport(store, id);
+        },
+        [this](std::optional<BatchReportData> data) {
+            m_report = std::move(data);
+            if (!m_report) return say(QStringLiteral("无法读取批次"));
+            say(QString());
+            if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            OpenPrintPreview(*window(), *m_printer, QStringLiteral("BatchPrintPreview"),
+                             [this](QPagedPaintDevice& device) {
+                                 return m_report && PaintBatchReport(device, *m_report);
+                             });
+        },
+        [this](const QString& problem) { say(problem); });
+    say(kReading);
+    enableActions();
 }
 
 void BatchPage::saveReport() {
-    if (!loadReport()) return;
-    AskPdfPath(*window(), QStringLiteral("BatchPdfDialog"), BatchReportFileName(m_report->number),
-               [this, data = *m_report](const QString& path) {
-                   QString error;
-                   if (SaveBatchReportPdf(path, data, &error))
-                       say(QStringLiteral("报告已保存: %1").arg(path));
-                   else
-                       ShowSaveFailure(*window(), error);
-               });
+    if (!m_batch) return;
+    AskPdfPath(*window(), QStringLiteral("BatchPdfDialog"), BatchReportFileName(m_batch->number()),
+               [this](const QString& path) { saveReportAs(path); });
+}
+
+// The PDF is painted and deflated on the worker too; it goes on when another batch is chosen.
+void BatchPage::saveReportAs(const QString& path) {
+    if (!m_batch) return;
+    m_saving->run<SavedReport>(
+        [id = m_batch->id, path](const BatchStore& store, const std::atomic<bool>& stop) {
+            SavedReport s;
+            const std::optional<BatchReportData> data = LoadBatchReport(store, id);
+            // A read cut short is no report.
+            if (!data || stop) return s;
+            s.loaded = true;
+            s.saved = SaveBatchReportPdf(path, *data, &s.error);
+            return s;
+        },
+        [this, path](const SavedReport& s) {
+            if (s.saved)
+                say(QStringLiteral("报告已保存: %1").arg(path));
+            else if (s.loaded)
+                ShowSaveFailure(*window(), s.error);
+            else
+                say(QStringLiteral("无法读取批次"));
+        },
+        [this](const QString& problem) { say(problem); });
+    say(kReading);
+    enableActions();
 }
 
 void BatchPage::say(const QString& message) { m_message->setText(message); }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,20 +21,22 @@ class BatchChart;
 class BatchRecorder;
 class CsvExportControl;
 class LoadRuleFields;
+class RecordsTask;
 
 // One batch's page: the header form with the load sensor and tolerances (editable while the
 // batch is open), the chart, the verdict
 // and integrity readouts with "校验", the segment table, the events, the signatures, a note on
 // the open batch, "签名", the CSV export of its records, and its report: "打印报告" (a preview with
-// the print dialog) and "保存PDF".
+// the print dialog) and "保存PDF". Whatever reads the batch's records (the evaluation, 校验, the
+// report's data, the saved PDF) runs on a `RecordsTask`: the page says what it is waiting for,
+// the buttons that need the result wait, and another batch or the page's end drops the result.
 class BatchPage : public QWidget {
     Q_OBJECT
   public:
     BatchPage(BatchRecorder& recorder, QWidget* parent = nullptr);
     ~BatchPage() override;
 
-    // Shows batch `id` (0: nothing). The chart comes first; the evaluation follows on the next
-    // turn of the event loop.
+    // Shows batch `id` (0: nothing). The chart comes first; the evaluation follows from a worker.
     void showBatch(std::int64_t id);
     std::int64_t batchId() const { return m_batch ? m_batch->id : 0; }
     BatchChart* chart() const { return m_chart; }
@@ -43,15 +46,20 @@ class BatchPage : public QWidget {
     void loadChart(std::int64_t fromMs, std::int64_t toMs);
     // The readouts and what may be done, from the batch's state (open, ending, sealed).
     void showState();
+    QString storedIntegrity() const;
+    // The buttons, from the batch's state and the reads under way.
+    void enableActions();
     void evaluate();
-    void showEvaluation(const BatchEvaluation& evaluation);
+    // Reads the events beside `evaluation` (made on the worker) and shows them all.
+    void readEvaluation(std::function<BatchEvaluation(const BatchStore&)> evaluation);
+    void showEvaluation(const BatchDossier& data, std::int64_t records);
     void verify();
     void headerEdited(int field);
     void addNote();
     void openSignDialog();
-    bool loadReport();
     void printReport();
     void saveReport();
+    void saveReportAs(const QString& path);
     void fillSegments(const BatchEvaluation& e);
     void fillEvents(const BatchDossier& data);
     void say(const QString& message);
@@ -74,6 +82,11 @@ class BatchPage : public QWidget {
     CsvExportControl* m_export;
     QPushButton* m_printButton;
     QPushButton* m_pdfButton;
+    QPushButton* m_checkButton;
+    RecordsTask* m_evaluation;
+    RecordsTask* m_check;
+    RecordsTask* m_printRead;
+    RecordsTask* m_saving;
     std::unique_ptr<QPrinter> m_printer;
     std::optional<BatchReportData> m_report;  // what the preview paints
 };

@@ -5,12 +5,14 @@
 
 namespace vt {
 
-// One batch's archive as a history report's source: its one-second records by the time they
-// were taken, read page by page through the store. It holds what the batch spans: from its
-// start to its end (to now while it is open).
+// One batch's archive as a history report's source: its one-second records in the order they
+// were taken (a clock set back leaves their times out of order), those of a range only. It holds
+// what the batch spans: from its start to its end (to now while it is open).
 class BatchSeriesSource : public SeriesSource {
   public:
     BatchSeriesSource(const BatchStore& store, std::int64_t batch);
+    // Reads only the records of the minute spans that reach into the range and those after the
+    // last span (the minute under way); a file without spans is read through.
     void read(const QDateTime& from, const QDateTime& to, const Sample& sample) override;
     std::pair<QDateTime, QDateTime> extent() override;
 

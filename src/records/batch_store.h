@@ -87,6 +87,9 @@ class BatchStore {
     std::vector<ColumnBand> bands(std::int64_t batch, std::int64_t fromMs, std::int64_t toMs,
                                   int width, const std::vector<int>& valueColumns) const;
 
+    // The connection the store reads through, for readers beside it (the minute spans).
+    QSqlDatabase database() const { return m_db; }
+
     QString setting(const QString& key, const QString& fallback) const;
     bool setSetting(const QString& key, const QString& value);
 

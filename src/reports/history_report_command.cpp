@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -46,7 +47,10 @@ void HistoryReportCommand::run() {
     m_dialog->setWindowTitle(QStringLiteral("历史报告"));
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->setWindowModality(Qt::WindowModal);
-    connect(m_dialog, &QObject::destroyed, this, [this] { m_dialog = nullptr; });
+    connect(m_dialog, &QObject::destroyed, this, [this] {
+        m_dialog = nullptr;
+        m_making.reset();
+    });
     m_source = new QComboBox(m_dialog);
     m_source->setObjectName(QStringLiteral("ReportSource"));
     m_source->setAccessibleDescription(QStringLiteral("ReportSource"));
@@ -67,10 +71,14 @@ void HistoryReportCommand::run() {
     connect(m_source, &QComboBox::currentIndexChanged, this, &HistoryReportCommand::sourceChosen);
     for (QDateTimeEdit* edit : {m_from, m_to})
         connect(edit, &QDateTimeEdit::dateTimeChanged, this, &HistoryReportCommand::rangeChanged);
+    m_status = new QLabel(m_dialog);
+    m_status->setObjectName(QStringLiteral("HistoryReportStatus"));
+    m_status->setAccessibleName(QStringLiteral("HistoryReportStatus"));
     auto* form = new QFormLayout(m_dialog);
     form->addRow(QStringLiteral("来源"), m_source);
     form->addRow(QStringLiteral("从"), m_from);
     form->addRow(QStringLiteral("至"), m_to);
+    form->addRow(m_status);
     form->addRow(buttons);
     sourceChosen();
     m_dialog->open();
@@ -94,7 +102,8 @@ void HistoryReportCommand::sourceChosen() {
 }
 
 void HistoryReportCommand::rangeChanged() {
-    const bool usable = m_from->dateTime() < m_to->dateTime();
+    const bool usable = m_from->dateTime() < m_to->dateTime() && !m_making;
+    m_source->setEnabled(!m_making);
     m_print->setEnabled(usable);
     m_save->setEnabled(usable);
 }
@@ -117,29 +126,55 @@ HistoryReportRequest HistoryReportCommand::request() const {
     return request;
 }
 
-HistoryReportData HistoryReportCommand::report() {
+void HistoryReportCommand::makeReport(std::function<void(const HistoryReportData&)> use) {
     const HistoryReportRequest chosen = request();
-    std::unique_ptr<SeriesSource> from = source();
-    if (!from) return {chosen, {}, {}, 0, QDateTime::currentDateTime()};
-    return BuildHistoryReport(*from, chosen);
+    const int index = m_source->currentIndex();
+    if (index > 0 && m_archives) {
+        m_making = m_archives->makeReport(
+            m_choices[std::size_t(index - 1)].id, chosen,
+            [this, use](const std::optional<HistoryReportData>& report, const QString& problem) {
+                reportReady(report, problem, use);
+            });
+        m_status->setText(QStringLiteral("正在生成报告…"));
+        rangeChanged();
+        return;
+    }
+    // The ring is read here: tens of milliseconds.
+    std::unique_ptr<SeriesSource> ring = source();
+    use(ring ? BuildHistoryReport(*ring, chosen)
+             : HistoryReportData{chosen, {}, {}, 0, QDateTime::currentDateTime()});
+}
+
+void HistoryReportCommand::reportReady(const std::optional<HistoryReportData>& report,
+                                       const QString& problem,
+                                       const std::function<void(const HistoryReportData&)>& use) {
+    // The task that called is released once it has returned.
+    m_making.release()->deleteLater();
+    m_status->setText(report ? QString() : QStringLiteral("无法读取: %1").arg(problem));
+    rangeChanged();
+    if (report) use(*report);
 }
 
 void HistoryReportCommand::preview() {
-    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    OpenPrintPreview(*m_dialog, *m_printer, QStringLiteral("HistoryReportPreview"),
-                     [report = report()](QPagedPaintDevice& device) {
-                         return PaintHistoryReport(device, report);
-                     });
+    makeReport([this](const HistoryReportData& report) {
+        if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        OpenPrintPreview(
+            *m_dialog, *m_printer, QStringLiteral("HistoryReportPreview"),
+            [report](QPagedPaintDevice& device) { return PaintHistoryReport(device, report); });
+    });
 }
 
 void HistoryReportCommand::askForFile() {
-    AskPdfPath(*m_dialog, QStringLiteral("HistoryReportPdfDialog"),
-               HistoryReportFileName(request()), [this](const QString& path) { saveTo(path); });
+    AskPdfPath(
+        *m_dialog, QStringLiteral("HistoryReportPdfDialog"), HistoryReportFileName(request()),
+        [this](const QString& path) {
+            makeReport([this, path](const HistoryReportData& report) { saveTo(path, report); });
+        });
 }
 
-bool HistoryReportCommand::saveTo(const QString& path) {
+bool HistoryReportCommand::saveTo(const QString& path, const HistoryReportData& report) {
     QString error;
-    if (SaveHistoryReportPdf(path, report(), &error)) {
+    if (SaveHistoryReportPdf(path, report, &error)) {
         if (m_dialog) m_dialog->accept();
         return true;
     }

@@ -10,6 +10,7 @@
 class QComboBox;
 class QDateTimeEdit;
 class QDialog;
+class QLabel;
 class QPrinter;
 class QPushButton;
 class QWidget;
@@ -18,7 +19,9 @@ namespace vt {
 
 // "历史报告" of a window: the dialog `HistoryReportDialog` asks for the source (`ReportSource`:
 // the ten-second ring, or a batch's archive when a catalogue is given) and a range within what
-// it holds (`ReportFrom`, `ReportTo`), then prints it (preview) or saves it as a PDF.
+// it holds (`ReportFrom`, `ReportTo`), then prints it (preview) or saves it as a PDF. A batch's
+// archive is read off the UI thread; meanwhile `HistoryReportStatus` says so and the buttons
+// wait. Closing the dialog stops the reading.
 class HistoryReportCommand : public QObject {
     Q_OBJECT
   public:
@@ -33,13 +36,15 @@ class HistoryReportCommand : public QObject {
     void setArchives(ArchiveCatalogue* archives) { m_archives = archives; }
 
     void run();
-    // The report of the range chosen now (read from the source).
-    HistoryReportData report();
-    bool saveTo(const QString& path);
 
   private:
+    // Makes the report of the range chosen now and hands it to `use` (later, for a batch).
+    void makeReport(std::function<void(const HistoryReportData&)> use);
+    bool saveTo(const QString& path, const HistoryReportData& report);
     void preview();
     void askForFile();
+    void reportReady(const std::optional<HistoryReportData>& report, const QString& problem,
+                     const std::function<void(const HistoryReportData&)>& use);
     void rangeChanged();
     void sourceChosen();
     // The chosen source, read afresh, and the request for the range chosen now.
@@ -57,6 +62,8 @@ class HistoryReportCommand : public QObject {
     QDateTimeEdit* m_to = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_save = nullptr;
+    QLabel* m_status = nullptr;
+    std::unique_ptr<QObject> m_making;  // the batch report being made
     std::unique_ptr<QPrinter> m_printer;
 };
 

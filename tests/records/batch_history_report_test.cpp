@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -105,15 +106,97 @@ TEST_F(BatchArchiveReportTest, DialogReportsTheChosenBatchOverItsWholeSpan) {
     EXPECT_EQ(from->minimumDateTime(), started());
     EXPECT_EQ(from->dateTime(), started());
 
-    dialog->findChild<QPushButton*>(QStringLiteral("HistoryReportSave"))->click();
+    auto* save = dialog->findChild<QPushButton*>(QStringLiteral("HistoryReportSave"));
+    save->click();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("batch-history.pdf"));
-    vt::testing::SaveThrough(QStringLiteral("HistoryReportPdfDialog"), pdf);
+    auto* ask = vt::testing::WaitForTopLevel<QFileDialog>(QStringLiteral("HistoryReportPdfDialog"));
+    ASSERT_NE(ask, nullptr);
+    ask->selectFile(pdf);
+    static_cast<QDialog*>(ask)->accept();
+    // The archive is read on a worker: the dialog says so and cannot start another report.
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("HistoryReportStatus"))->text(),
+              QStringLiteral("正在生成报告…"));
+    EXPECT_FALSE(save->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pdf); }, vt::testing::kDialogWaitMs));
     const QString text = PdfText(pdf);
     for (const char* shown : {"批次 1", "101.5", "100.75", "范围内无中断"})
         EXPECT_TRUE(HoldsText(text, QString::fromUtf8(shown))) << shown << "\n"
                                                                << text.toStdString();
     EXPECT_FALSE(HoldsText(text, QStringLiteral("300.0")));
 }
+
+}  // namespace
+
+namespace {
+
+struct NarrowCase {
+    const char* name;
+    int fromSecond;  // after 08:00:00
+    int toSecond;
+    std::size_t count;
+};
+
+using Samples = std::vector<std::pair<double, float>>;
+
+// An open batch whose clock was set back two minutes after 150 s: records 1..150 at
+// 08:00:01..08:02:30, then 201..260 at 08:00:31..08:01:30, the last thirty in the minute still
+// under way (no span yet). With `dropSpans` the file has no spans at all.
+class NarrowedReadTest : public ::testing::TestWithParam<std::tuple<NarrowCase, bool>> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_records.recorder().startManual(m_records.recorder().proposal(), nullptr));
+        m_id = m_records.recorder().openBatch()->id;
+        for (int i = 1; i <= 150; ++i) m_records.feed(1, float(i));
+        m_records.advance(-120);
+        for (int i = 201; i <= 260; ++i) m_records.feed(1, float(i));
+        if (std::get<1>(GetParam())) {
+            ASSERT_TRUE(m_records.tamper(QStringLiteral("delete from record_minutes")));
+        }
+    }
+
+    // Every record of the batch, in the order taken, kept when its time lies in the range.
+    Samples everyRecordWithin(const QDateTime& from, const QDateTime& to) {
+        Samples out;
+        const std::int64_t first = from.toMSecsSinceEpoch();
+        const std::int64_t last = to.toMSecsSinceEpoch();
+        m_records.recorder().store()->records(m_id, 0, -1, [&](const BatchRecord& r) {
+            if (r.timeMs >= first && r.timeMs <= last)
+                out.emplace_back((r.timeMs - first) / 1000.0, r.values[RecordColumn::Pv1]);
+        });
+        return out;
+    }
+
+    vt::testing::RecordsFixture m_records;
+    std::int64_t m_id = 0;
+};
+
+TEST_P(NarrowedReadTest, ReadsExactlyTheRecordsOfTheRange) {
+    const NarrowCase& c = std::get<0>(GetParam());
+    const QDateTime start(QDate(2026, 3, 2), QTime(8, 0, 0));
+    const QDateTime from = start.addSecs(c.fromSecond);
+    const QDateTime to = start.addSecs(c.toSecond);
+    BatchSeriesSource source(*m_records.recorder().store(), m_id);
+    Samples read;
+    source.read(from, to, [&](double seconds, std::span<const float> values) {
+        read.emplace_back(seconds, values[RecordColumn::Pv1]);
+    });
+    EXPECT_EQ(read.size(), c.count);
+    EXPECT_EQ(read, everyRecordWithin(from, to));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, NarrowedReadTest,
+    ::testing::Combine(::testing::Values(NarrowCase{"wholeBatch", 0, 200, 210},
+                                         NarrowCase{"setBackMinute", 40, 50, 22},
+                                         NarrowCase{"minuteUnderWay", 70, 80, 22},
+                                         NarrowCase{"bothEndsOneSecond", 31, 31, 2},
+                                         NarrowCase{"afterTheSetBack", 120, 150, 31},
+                                         NarrowCase{"beforeTheStart", -60, -1, 0}),
+                       ::testing::Bool()),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) ? "_noSpans" : "_spans");
+    });
 
 }  // namespace

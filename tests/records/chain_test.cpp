@@ -86,8 +86,9 @@ TEST(ChainOneWalk, FindsWhatTheSeparateWalksFind) {
     const std::int64_t id = f.closedBatch(9000);
     const BatchStore& store = *f.recorder().store();
     for (const bool changed : {false, true}) {
-        if (changed)
+        if (changed) {
             ASSERT_TRUE(f.tamper(QStringLiteral("update records set v4 = 1 where seq = 8500")));
+        }
         const BatchSummary batch = *store.batch(id);
         const BatchReading one = ReadBatchThrough(store, batch, true);
         const ChainCheck check = VerifyBatch(store, batch);

@@ -1,7 +1,7 @@
-#include "long_batch.h"
+#include "records_bench_file.h"
 
-#include <sqlite3.h>
-
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <array>
 #include <cmath>
 
@@ -9,6 +9,20 @@
 #include "clock_reading.h"
 
 namespace vt::bench {
+
+namespace {
+
+void RunOnOwnConnection(const QString& path, const QString& sql) {
+    const QString name = QStringLiteral("bench.file");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) QSqlQuery(db).exec(sql);
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+}  // namespace
 
 void AppendSeconds(BatchRecorder& recorder, QDateTime& now, const QDateTime& start, int seconds) {
     std::array<float, 8> values{};
@@ -23,13 +37,11 @@ void AppendSeconds(BatchRecorder& recorder, QDateTime& now, const QDateTime& sta
 }
 
 void CopyLogBack(const QString& path) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_busy_timeout(db, 5000);
-        sqlite3_exec(db, "pragma wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
-    }
-    sqlite3_close(db);
+    RunOnOwnConnection(path, QStringLiteral("pragma wal_checkpoint(TRUNCATE)"));
+}
+
+void DropMinuteSpans(const QString& path) {
+    RunOnOwnConnection(path, QStringLiteral("delete from record_minutes"));
 }
 
 }  // namespace vt::bench

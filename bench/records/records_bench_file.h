@@ -14,9 +14,12 @@ namespace vt::bench {
 // alike). `now` (the recorder's clock) follows the records.
 void AppendSeconds(BatchRecorder& recorder, QDateTime& now, const QDateTime& start, int seconds);
 
-// Copies the records file's write-ahead log back into it and empties it. At one record a
-// second the station's own checkpoints keep the log short; a fill at full speed outruns them and
-// leaves a log of gigabytes that would slow every read measured after it.
+// Copies a records file's write-ahead log back into it and empties it. At one record a second
+// the station's own checkpoints keep the log short; a fill at full speed outruns them and leaves
+// a log of gigabytes that would slow every read measured after it.
 void CopyLogBack(const QString& path);
+
+// The file as a station before minute spans would have left it.
+void DropMinuteSpans(const QString& path);
 
 }  // namespace vt::bench
