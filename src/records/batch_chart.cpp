@@ -36,7 +36,8 @@ void BatchChart::setData(BatchChartData data) {
 }
 
 ChartLooks BatchChart::looks() const {
-    return {logicalDpiX() / kMmPerInch, 1.0, Sized(font(), 8), font(), Sized(font(), 7, true)};
+    return {logicalDpiX() / kMmPerInch, 1.0, Sized(font(), 8), font(),
+            Sized(font(), 7, true),     true};
 }
 
 QRectF BatchChart::plotRect() const { return ChartPlotRect(QRectF(rect()), looks()); }

@@ -72,7 +72,9 @@ class ChartCanvas {
         m_painter.setClipRect(m_plot);
         m_painter.setBrush(Qt::NoBrush);
         for (const ChartLine& line : lines) {
-            m_painter.setPen(pen(QColor::fromRgb(line.rgb), line.widthMm, line.style));
+            QPen linePen = pen(QColor::fromRgb(line.rgb), line.widthMm, line.style);
+            if (m_looks.hairlines) linePen.setWidthF(1.0);
+            m_painter.setPen(linePen);
             m_painter.drawPath(m_toPlot.map(line.path));
         }
         m_painter.restore();
@@ -103,7 +105,9 @@ class ChartCanvas {
         double left = m_frame.left() + mm(kValueAxisMm);
         const double middle = m_frame.top() + mm(kLegendMm / 2);
         for (const ChartLine& line : picture.lines) {
-            m_painter.setPen(pen(QColor::fromRgb(line.rgb), line.widthMm, line.style));
+            QPen linePen = pen(QColor::fromRgb(line.rgb), line.widthMm, line.style);
+            if (m_looks.hairlines) linePen.setWidthF(1.0);
+            m_painter.setPen(linePen);
             m_painter.drawLine(QPointF(left, middle), QPointF(left + mm(9), middle));
             m_painter.setPen(Qt::black);
             QRectF used;

@@ -18,6 +18,10 @@ struct ChartLooks {
     QFont axisFont;
     QFont legendFont;
     QFont markFont;
+    // The pens' lines one device pixel wide: a screen's antialiased lines of one pixel go
+    // through the line stroker, wider ones through a polygon fill that a dense zigzag of
+    // column extremes makes slow.
+    bool hairlines = false;
 };
 
 // The plot rectangle of a chart painted into `frame`.
