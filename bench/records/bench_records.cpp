@@ -236,6 +236,9 @@ void BenchLongBatch(const QString& folder) {
             [&] {
                 page->showBatch(0);
                 page->showBatch(id);
+                // The columns are read on a worker and come back as an event.
+                while (page->chart()->data().bands.empty())
+                    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
                 page->chart()->repaint();
             },
             1, 5);

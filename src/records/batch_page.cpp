@@ -72,6 +72,7 @@ const QString kReading = QStringLiteral("正在生成报告…");
 BatchPage::BatchPage(BatchRecorder& recorder, QWidget* parent)
     : QWidget(parent),
       m_recorder(recorder),
+      m_chartRead(new RecordsTask(recorder.path(), this)),
       m_evaluation(new RecordsTask(recorder.path(), this)),
       m_check(new RecordsTask(recorder.path(), this)),
       m_printRead(new RecordsTask(recorder.path(), this)),
@@ -185,6 +186,7 @@ void BatchPage::buildForm() {
 void BatchPage::showBatch(std::int64_t id) {
     const bool another = id != batchId();
     m_evaluation->cancel();
+    m_chartRead->cancel();
     if (another) {
         m_check->cancel();
         m_printRead->cancel();
@@ -250,13 +252,21 @@ void BatchPage::enableActions() {
     m_pdfButton->setEnabled(m_batch && !ending && !m_saving->busy());
 }
 
+// The chart's columns are read on a worker; the notes and gaps come with the evaluation, in
+// whichever order the two arrive.
 void BatchPage::loadChart(std::int64_t fromMs, std::int64_t toMs) {
-    if (!m_batch || !m_recorder.store()) return;
-    BatchChartData data = LoadBatchChart(*m_recorder.store(), *m_batch, m_profile,
-                                         m_chart->plotWidth(), fromMs, toMs);
-    data.notes = m_chart->data().notes;
-    data.gaps = m_chart->data().gaps;
-    m_chart->setData(std::move(data));
+    if (!m_batch) return;
+    m_chartRead->run<BatchChartData>(
+        [batch = *m_batch, profile = m_profile, width = m_chart->plotWidth(), fromMs, toMs](
+            const BatchStore& store, const std::atomic<bool>&) {
+            return LoadBatchChart(store, batch, profile, width, fromMs, toMs);
+        },
+        [this](BatchChartData data) {
+            data.notes = m_chart->data().notes;
+            data.gaps = m_chart->data().gaps;
+            m_chart->setData(std::move(data));
+        },
+        [this](const QString& problem) { say(problem); });
 }
 
 void BatchPage::evaluate() {

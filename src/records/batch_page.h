@@ -83,6 +83,7 @@ class BatchPage : public QWidget {
     QPushButton* m_printButton;
     QPushButton* m_pdfButton;
     QPushButton* m_checkButton;
+    RecordsTask* m_chartRead;
     RecordsTask* m_evaluation;
     RecordsTask* m_check;
     RecordsTask* m_printRead;

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "batch_chart.h"
 #include "records_fixture.h"
 #include "records_task.h"
 #include "window_rig.h"
@@ -32,6 +33,8 @@ TEST(BatchPageReadsTest, EvaluationAndCheckShowTheWorkersResults) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return facts->text().contains(QStringLiteral("记录 20 条")); }, test::kWaitMs));
     EXPECT_GT(test::Find<QTableWidget>(&page, QStringLiteral("BatchEvents"))->rowCount(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.chart()->data().bands.empty(); },
+                                test::kWaitMs));
 
     // The stored integrity says 记录完整; the check itself finds the changed record.
     ASSERT_TRUE(f.tamper(QStringLiteral("update records set v4 = v4 + 1 where seq = 5")));
@@ -62,6 +65,7 @@ TEST(BatchPageReadsTest, AnotherBatchChosenDropsTheFirstOnesResults) {
     auto* facts = test::Find<QLabel>(&page, QStringLiteral("BatchFacts"));
     EXPECT_TRUE(facts->text().contains(QStringLiteral("记录 6 条"))) << qPrintable(facts->text());
     EXPECT_EQ(page.batchId(), second);
+    EXPECT_EQ(page.chart()->data().fromMs, f.recorder().store()->batch(second)->startedMs);
 }
 
 }  // namespace
