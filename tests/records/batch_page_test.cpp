@@ -33,8 +33,8 @@ TEST(BatchPageReadsTest, EvaluationAndCheckShowTheWorkersResults) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return facts->text().contains(QStringLiteral("记录 20 条")); }, test::kWaitMs));
     EXPECT_GT(test::Find<QTableWidget>(&page, QStringLiteral("BatchEvents"))->rowCount(), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.chart()->data().bands.empty(); },
-                                test::kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !page.chart()->data().bands.empty(); }, test::kWaitMs));
 
     // The stored integrity says 记录完整; the check itself finds the changed record.
     ASSERT_TRUE(f.tamper(QStringLiteral("update records set v4 = v4 + 1 where seq = 5")));
