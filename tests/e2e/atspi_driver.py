@@ -108,6 +108,13 @@ def _descendants(root, showing_only):
 
 
 def _label(accessible):
+    try:
+        return _describe(accessible)
+    except GLib.Error:  # the object went away (a dialog closed and destroyed)
+        return "an object no longer there"
+
+
+def _describe(accessible):
     text = f"{accessible.getRoleName()} {accessible.name!r}"
     if accessible.description:
         text += f" ({accessible.description!r})"
@@ -280,7 +287,15 @@ class Widget:
                                  detail=self.app.tree)
 
     def wait_hidden(self, timeout=DEFAULT_TIMEOUT):
-        self.wait_until(lambda w: "showing" not in w.states, "to be hidden", timeout)
+        self.wait_until(lambda w: w.gone() or "showing" not in w.states, "to be hidden", timeout)
+
+    def gone(self):
+        """The object is no longer on the bus (its window was destroyed)."""
+        try:
+            states_of(self.accessible)
+            return False
+        except GLib.Error:
+            return True
 
     def text(self):
         """The text of an entry box, else the accessible name (a caption, a label's text,
