@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -17,14 +16,12 @@
 #include "batch_csv_source.h"
 #include "batch_list_model.h"
 #include "batch_recorder.h"
-#include "batch_report.h"
-#include "batch_report_source.h"
+#include "batch_report_buttons.h"
 #include "control_names.h"
 #include "csv_export_control.h"
 #include "load_rule_fields.h"
 #include "named_button.h"
 #include "records_task.h"
-#include "report_output.h"
 #include "sign_dialog.h"
 
 namespace vt {
@@ -58,15 +55,6 @@ struct PageReading {
     std::int64_t records = 0;
 };
 
-// A report saved from the page: the batch could be read, the PDF written.
-struct SavedReport {
-    bool loaded = false;
-    bool saved = false;
-    QString error;
-};
-
-const QString kReading = QStringLiteral("正在生成报告…");
-
 }  // namespace
 
 BatchPage::BatchPage(BatchRecorder& recorder, QWidget* parent)
@@ -75,12 +63,11 @@ BatchPage::BatchPage(BatchRecorder& recorder, QWidget* parent)
       m_chartRead(new RecordsTask(recorder.path(), this)),
       m_evaluation(new RecordsTask(recorder.path(), this)),
       m_check(new RecordsTask(recorder.path(), this)),
-      m_printRead(new RecordsTask(recorder.path(), this)),
-      m_saving(new RecordsTask(recorder.path(), this)) {
+      m_reports(new BatchReportButtons(recorder.path(), *this)) {
     setObjectName(QStringLiteral("BatchPage"));
     buildForm();
-    for (RecordsTask* task : {m_evaluation, m_check, m_printRead, m_saving})
-        connect(task, &RecordsTask::delivered, this, &BatchPage::enableActions);
+    connect(m_check, &RecordsTask::delivered, this, &BatchPage::enableCheck);
+    connect(m_reports, &BatchReportButtons::message, this, &BatchPage::say);
     connect(&m_recorder, &BatchRecorder::batchesChanged, this, [this] {
         if (m_batch && (m_batch->isOpen() || m_batch->ending())) showBatch(m_batch->id);
     });
@@ -124,7 +111,7 @@ void BatchPage::buildForm() {
     NameCaptionlessControl(m_message, QStringLiteral("BatchMessage"));
     // The line keeps the height of a Chinese message when empty, so that a message coming or
     // going does not lay the page out anew (and draw the chart again at another size).
-    m_message->setMinimumHeight(QLabel(kReading).sizeHint().height());
+    m_message->setMinimumHeight(QLabel(BatchReportButtons::ReadingText()).sizeHint().height());
     m_checkButton = NamedButton(QStringLiteral("CommandVerify"), QStringLiteral("校验"), this);
     connect(m_checkButton, &QPushButton::clicked, this, &BatchPage::verify);
     m_segments = MakeTable(
@@ -146,11 +133,6 @@ void BatchPage::buildForm() {
     connect(m_noteButton, &QPushButton::clicked, this, &BatchPage::addNote);
     m_signButton = NamedButton(QStringLiteral("CommandSign"), QStringLiteral("签名"), this);
     connect(m_signButton, &QPushButton::clicked, this, &BatchPage::openSignDialog);
-    m_printButton =
-        NamedButton(QStringLiteral("CommandPrintReport"), QStringLiteral("打印报告"), this);
-    connect(m_printButton, &QPushButton::clicked, this, &BatchPage::printReport);
-    m_pdfButton = NamedButton(QStringLiteral("CommandSavePdf"), QStringLiteral("保存PDF"), this);
-    connect(m_pdfButton, &QPushButton::clicked, this, &BatchPage::saveReport);
     m_export =
         new CsvExportControl(this, QStringLiteral("batch"), QStringLiteral("正在导出批次记录"),
                              [this](const QString& csv) {
@@ -167,8 +149,8 @@ void BatchPage::buildForm() {
     actions->addWidget(m_note, 1);
     actions->addWidget(m_noteButton);
     actions->addWidget(m_signButton);
-    actions->addWidget(m_printButton);
-    actions->addWidget(m_pdfButton);
+    actions->addWidget(m_reports->printButton());
+    actions->addWidget(m_reports->pdfButton());
     actions->addWidget(m_export->button());
     actions->addWidget(m_export->status());
     auto* top = new QHBoxLayout;
@@ -189,7 +171,6 @@ void BatchPage::showBatch(std::int64_t id) {
     m_chartRead->cancel();
     if (another) {
         m_check->cancel();
-        m_printRead->cancel();
         m_facts->clear();
     }
     const BatchStore* store = m_recorder.store();
@@ -229,7 +210,8 @@ void BatchPage::showState() {
     m_noteButton->setEnabled(open);
     m_signButton->setEnabled(m_batch && !open && !ending);
     m_export->button()->setEnabled(m_batch.has_value());
-    enableActions();
+    m_reports->show(m_batch);
+    enableCheck();
     m_verdict->setText(open      ? QStringLiteral("进行中")
                        : ending  ? QStringLiteral("正在结束")
                        : m_batch ? m_batch->verdict
@@ -244,13 +226,7 @@ QString BatchPage::storedIntegrity() const {
                                           : m_batch->integrity;
 }
 
-void BatchPage::enableActions() {
-    const bool ending = m_batch && m_batch->ending();
-    m_checkButton->setEnabled(m_batch && !m_check->busy());
-    // A report waits for the verdict and the seal.
-    m_printButton->setEnabled(m_batch && !ending && !m_printRead->busy());
-    m_pdfButton->setEnabled(m_batch && !ending && !m_saving->busy());
-}
+void BatchPage::enableCheck() { m_checkButton->setEnabled(m_batch && !m_check->busy()); }
 
 // The chart's columns are read on a worker; the notes and gaps come with the evaluation, in
 // whichever order the two arrive.
@@ -382,7 +358,7 @@ void BatchPage::verify() {
             say(problem);
         });
     m_integrity->setText(QStringLiteral("校验中"));
-    enableActions();
+    enableCheck();
 }
 
 void BatchPage::headerEdited(int field) {
@@ -411,59 +387,6 @@ void BatchPage::openSignDialog() {
     const std::int64_t id = m_batch->id;
     connect(dialog, &QDialog::accepted, this, [this, id] { showBatch(id); });
     dialog->open();
-}
-
-void BatchPage::printReport() {
-    if (!m_batch) return;
-    m_printRead->run<std::optional<BatchReportData>>(
-        [id = m_batch->id](const BatchStore& store, const std::atomic<bool>&) {
-            return LoadBatchReport(store, id);
-        },
-        [this](std::optional<BatchReportData> data) {
-            m_report = std::move(data);
-            if (!m_report) return say(QStringLiteral("无法读取批次"));
-            say(QString());
-            if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            OpenPrintPreview(*window(), *m_printer, QStringLiteral("BatchPrintPreview"),
-                             [this](QPagedPaintDevice& device) {
-                                 return m_report && PaintBatchReport(device, *m_report);
-                             });
-        },
-        [this](const QString& problem) { say(problem); });
-    say(kReading);
-    enableActions();
-}
-
-void BatchPage::saveReport() {
-    if (!m_batch) return;
-    AskPdfPath(*window(), QStringLiteral("BatchPdfDialog"), BatchReportFileName(m_batch->number()),
-               [this](const QString& path) { saveReportAs(path); });
-}
-
-// The PDF is painted and deflated on the worker too; it goes on when another batch is chosen.
-void BatchPage::saveReportAs(const QString& path) {
-    if (!m_batch) return;
-    m_saving->run<SavedReport>(
-        [id = m_batch->id, path](const BatchStore& store, const std::atomic<bool>& stop) {
-            SavedReport s;
-            const std::optional<BatchReportData> data = LoadBatchReport(store, id);
-            // A read cut short is no report.
-            if (!data || stop) return s;
-            s.loaded = true;
-            s.saved = SaveBatchReportPdf(path, *data, &s.error);
-            return s;
-        },
-        [this, path](const SavedReport& s) {
-            if (s.saved)
-                say(QStringLiteral("报告已保存: %1").arg(path));
-            else if (s.loaded)
-                ShowSaveFailure(*window(), s.error);
-            else
-                say(QStringLiteral("无法读取批次"));
-        },
-        [this](const QString& problem) { say(problem); });
-    say(kReading);
-    enableActions();
 }
 
 void BatchPage::say(const QString& message) { m_message->setText(message); }

@@ -3,21 +3,19 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "batch_dossier.h"
-#include "batch_report_data.h"
 
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QPushButton;
 class QTableWidget;
 
 namespace vt {
 
 class BatchChart;
+class BatchReportButtons;
 class BatchRecorder;
 class CsvExportControl;
 class LoadRuleFields;
@@ -27,9 +25,10 @@ class RecordsTask;
 // batch is open), the chart, the verdict
 // and integrity readouts with "校验", the segment table, the events, the signatures, a note on
 // the open batch, "签名", the CSV export of its records, and its report: "打印报告" (a preview with
-// the print dialog) and "保存PDF". Whatever reads the batch's records (the evaluation, 校验, the
-// report's data, the saved PDF) runs on a `RecordsTask`: the page says what it is waiting for,
-// the buttons that need the result wait, and another batch or the page's end drops the result.
+// the print dialog) and "保存PDF" (`BatchReportButtons`). Whatever reads the batch's records (the
+// chart, the evaluation, 校验, the report's data, the saved PDF) runs on a `RecordsTask`: the page
+// says what it is waiting for, the buttons that need the result wait, and another batch or the
+// page's end drops the result.
 class BatchPage : public QWidget {
     Q_OBJECT
   public:
@@ -47,8 +46,8 @@ class BatchPage : public QWidget {
     // The readouts and what may be done, from the batch's state (open, ending, sealed).
     void showState();
     QString storedIntegrity() const;
-    // The buttons, from the batch's state and the reads under way.
-    void enableActions();
+    // "校验" waits while a check runs.
+    void enableCheck();
     void evaluate();
     // Reads the events beside `evaluation` (made on the worker) and shows them all.
     void readEvaluation(std::function<BatchEvaluation(const BatchStore&)> evaluation);
@@ -57,9 +56,6 @@ class BatchPage : public QWidget {
     void headerEdited(int field);
     void addNote();
     void openSignDialog();
-    void printReport();
-    void saveReport();
-    void saveReportAs(const QString& path);
     void fillSegments(const BatchEvaluation& e);
     void fillEvents(const BatchDossier& data);
     void say(const QString& message);
@@ -80,16 +76,11 @@ class BatchPage : public QWidget {
     QPushButton* m_noteButton;
     QPushButton* m_signButton;
     CsvExportControl* m_export;
-    QPushButton* m_printButton;
-    QPushButton* m_pdfButton;
     QPushButton* m_checkButton;
     RecordsTask* m_chartRead;
     RecordsTask* m_evaluation;
     RecordsTask* m_check;
-    RecordsTask* m_printRead;
-    RecordsTask* m_saving;
-    std::unique_ptr<QPrinter> m_printer;
-    std::optional<BatchReportData> m_report;  // what the preview paints
+    BatchReportButtons* m_reports;
 };
 
 }  // namespace vt
